@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Regenerates the pictures in this folder: globe.png, tarvel.png, tarvel.ico.
+# The project build does not run this script; it documents how the committed
+# pictures were made.
+#
+# Needs these Debian packages:
+#   gmt gmt-gshhg-low ghostscript imagemagick fonts-dejavu-core
+# (apt-get install -y gmt gmt-gshhg-low ghostscript imagemagick fonts-dejavu-core)
+#
+# Usage: resources/make_pictures.sh   (from any directory)
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# ---------------------------------------------------------------------------
+# Globe: orthographic view centred on 15 E 20 N (Europe and Africa), drawn
+# from the GSHHG shorelines with GMT (classic mode), pasted onto a 512x384
+# dark-blue ground with its centre at pixel (185,140) and a diameter of 268 px.
+# ---------------------------------------------------------------------------
+W=512 H=384              # picture size
+CX=185 CY=140            # globe centre in pixels (x from the left, y from the top)
+D=268                    # globe diameter in pixels
+DPI=100                  # so the map width in inches is D/DPI
+GROUND='rgb(0,0,80)'     # dark-blue ground
+SEA=30/80/170            # sea (and lakes)
+COAST=0.4p,20/40/20      # coastline pen
+
+# GMT 6.4 returns 0 even after some errors: treat any "[ERROR]" as failure.
+gmt() {
+    command gmt "$@" 2> "$work/gmt.err" || { cat "$work/gmt.err" >&2; return 1; }
+    if grep -q 'ERROR' "$work/gmt.err"; then cat "$work/gmt.err" >&2; return 1; fi
+    cat "$work/gmt.err" >&2
+}
+
+cd "$work"
+# Classic-mode defaults (gmt.conf in the scratch folder).
+gmt set PS_MEDIA A4 MAP_FRAME_PEN 0.6p,150/180/230 MAP_GRID_PEN_PRIMARY 0.25p,65/105/185 \
+        PROJ_ELLIPSOID Sphere
+
+# Land colours by latitude: ice, tundra, forests, Sahara/Arabia browns,
+# rain forest, savanna, Kalahari, southern Africa.
+cat > land.cpt <<'EOF'
+-90	235/235/235	-62	235/235/235
+-62	150/160/140	-40	150/160/140
+-40	95/140/60	-30	95/140/60
+-30	160/140/80	-20	150/150/80
+-20	110/150/60	-12	80/140/50
+-12	40/110/40	8	40/110/40
+8	40/110/40	14	150/150/80
+14	190/160/100	24	200/165/105
+24	200/165/105	31	180/150/90
+31	180/150/90	38	120/150/70
+38	90/145/60	52	70/130/55
+52	70/130/55	62	50/110/60
+62	50/110/60	70	140/150/130
+70	140/150/130	78	225/230/230
+78	225/230/230	90	240/240/240
+EOF
+gmt grdmath -Rg -I0.5 -r Y = lat.nc
+
+J="-JG15/20/$(awk -v d="$D" -v r="$DPI" 'BEGIN{printf "%.4fi", d/r}')"
+R=-Rg
+{
+    gmt pscoast "$R" "$J" -Dl -A100 -S"$SEA" -P -K             # sea
+    gmt pscoast "$R" "$J" -Dl -A100 -Gc -O -K                  # clip to land
+    gmt grdimage lat.nc "$R" "$J" -Cland.cpt -O -K             # land colours
+    gmt pscoast "$R" "$J" -Q -O -K                             # end clip
+    gmt pscoast "$R" "$J" -Dl -A100 -C"$SEA" -W1/"$COAST" -O -K  # lakes + coastlines
+    gmt psbasemap "$R" "$J" -Bg30 -O                           # faint graticule + rim
+} > globe.ps
+gmt psconvert globe.ps -TG -E"$DPI" -A -Fglobe_raw
+
+# The tight crop includes half the rim pen; place the picture so that its
+# centre lands on (CX,CY).
+read -r gw gh < <(convert globe_raw.png -format '%w %h\n' info:)
+ox=$(( CX - gw / 2 )) oy=$(( CY - gh / 2 ))
+convert -size "${W}x${H}" "xc:$GROUND" globe_raw.png -geometry "+${ox}+${oy}" -composite \
+        -alpha off -colors 128 -strip -define png:compression-level=9 \
+        PNG8:"$here/globe.png"
+
+# ---------------------------------------------------------------------------
+# Icon: red cross-hair and yellow circle on a dark-blue square, small "1" at
+# the top right; 32x32 PNG and a Windows .ico made from it.
+# ---------------------------------------------------------------------------
+convert -size 32x32 'xc:rgb(0,0,96)' \
+        -fill none -stroke 'rgb(255,220,0)' -strokewidth 2 -draw 'circle 15.5,16.5 15.5,6.5' \
+        -stroke 'rgb(230,20,20)' -strokewidth 2 \
+        -draw 'line 15.5,3 15.5,30' -draw 'line 2,16.5 29,16.5' \
+        -stroke none -fill white -font DejaVu-Sans-Bold -pointsize 11 \
+        -gravity NorthEast -annotate +1-1 '1' \
+        -depth 8 -strip -define png:compression-level=9 "$here/tarvel.png"
+# Windows icon with a 32x32 and a 16x16 image, both made from tarvel.png.
+convert "$here/tarvel.png" -define icon:auto-resize=32,16 "$here/tarvel.ico"
+
+echo "wrote $here/globe.png $here/tarvel.png $here/tarvel.ico"

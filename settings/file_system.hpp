@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+enum class ReadStatus { Ok, Missing, Failed };
+
+// A file opened for appending. Each step answers whether it succeeded; none throws.
+class AppendFile {
+ public:
+  virtual ~AppendFile() = default;
+  virtual bool write(std::string_view bytes) = 0;
+  virtual bool sync() = 0;  // the bytes are on the disk when this returns true
+  virtual bool close() = 0;
+};
+
+// What the settings file needs of a file system. Every failure comes back as a value, so that no
+// error of the disk can stop the window.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual ReadStatus read(const std::filesystem::path& file, std::string& bytes) = 0;
+  virtual bool canCreateFilesIn(const std::filesystem::path& folder) = 0;
+  virtual bool createFolders(const std::filesystem::path& folder) = 0;
+  // Created when absent; null when it cannot be opened.
+  virtual std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) = 0;
+  // Puts `from` in the place of `to` in one atomic step.
+  virtual bool replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  virtual bool syncFolder(const std::filesystem::path& folder) = 0;
+  virtual bool remove(const std::filesystem::path& file) = 0;
+};
+
+}  // namespace tarvel

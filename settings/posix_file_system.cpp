@@ -1,0 +1,90 @@
+#include "settings/posix_file_system.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <system_error>
+
+namespace tarvel {
+namespace {
+
+class PosixAppendFile : public AppendFile {
+ public:
+  explicit PosixAppendFile(int descriptor) : descriptor_(descriptor) {}
+  ~PosixAppendFile() override {
+    if (descriptor_ >= 0) ::close(descriptor_);
+  }
+
+  bool write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) return false;
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+  }
+  bool sync() override { return ::fsync(descriptor_) == 0; }
+  bool close() override {
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    return ::close(descriptor) == 0;
+  }
+
+ private:
+  int descriptor_;
+};
+
+}  // namespace
+
+ReadStatus PosixFileSystem::read(const std::filesystem::path& file, std::string& bytes) {
+  const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+  bytes.clear();
+  char block[65536];
+  ssize_t count = 0;
+  while ((count = ::read(descriptor, block, sizeof block)) != 0) {
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) break;
+    bytes.append(block, static_cast<std::size_t>(count));
+  }
+  ::close(descriptor);
+  return count < 0 ? ReadStatus::Failed : ReadStatus::Ok;
+}
+
+bool PosixFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
+  // access() also answers for a read-only mount, where even root cannot write.
+  return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+bool PosixFileSystem::createFolders(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return !error && std::filesystem::is_directory(folder, error);
+}
+
+std::unique_ptr<AppendFile> PosixFileSystem::openForAppend(const std::filesystem::path& file) {
+  const int descriptor = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  if (descriptor < 0) return nullptr;
+  return std::make_unique<PosixAppendFile>(descriptor);
+}
+
+bool PosixFileSystem::replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool PosixFileSystem::syncFolder(const std::filesystem::path& folder) {
+  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool synced = ::fsync(descriptor) == 0;
+  ::close(descriptor);
+  return synced;
+}
+
+bool PosixFileSystem::remove(const std::filesystem::path& file) {
+  return ::unlink(file.c_str()) == 0;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "settings/file_system.hpp"
+
+namespace tarvel {
+
+// The real disk, through POSIX calls whose every failure is returned as a value.
+class PosixFileSystem : public FileSystem {
+ public:
+  ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
+  bool canCreateFilesIn(const std::filesystem::path& folder) override;
+  bool createFolders(const std::filesystem::path& folder) override;
+  std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override;
+  bool replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  bool syncFolder(const std::filesystem::path& folder) override;
+  bool remove(const std::filesystem::path& file) override;
+};
+
+}  // namespace tarvel

@@ -1,0 +1,121 @@
+// The Calcul command of each station and its steps. Each procedure is written once for a
+// station record; the named procedures of the two sides forward to it.
+#include "stations/locator.hpp"
+#include "window/number_text.hpp"
+#include "window/utf8.hpp"
+#include "window/win_dur_ozirozador.hpp"
+
+namespace tarvel {
+namespace {
+
+constexpr std::string_view kTooLongMessage = "4 Caractéres Minimum";
+constexpr std::string_view kLocatorCompletion = "AA";
+
+double valueOf(const TextField& field) {
+  return number_text::numericValue(field.text());
+}
+
+}  // namespace
+
+void WinDurOzirozador::Com_M_Click() {
+  calcul(Mon);
+}
+void WinDurOzirozador::Com_S_Click() {
+  calcul(Son);
+}
+void WinDurOzirozador::Comp_M_Loc() {
+  completeFields(Mon);
+}
+void WinDurOzirozador::Comp_S_Loc() {
+  completeFields(Son);
+}
+void WinDurOzirozador::Calc_Mon_Locator() {
+  encode(Mon);
+}
+void WinDurOzirozador::Calc_Son_Locator() {
+  encode(Son);
+}
+void WinDurOzirozador::Calcul_Mon_Coord() {
+  decode(Mon);
+}
+void WinDurOzirozador::Calcul_Son_Coord() {
+  decode(Son);
+}
+void WinDurOzirozador::verif_M_Coord() {
+  verify(Mon);
+}
+void WinDurOzirozador::verif_S_Coord() {
+  verify(Son);
+}
+
+// The locator field says which way to compute: from the locator when it holds text, from the
+// coordinates when the user has emptied it by touching them.
+void WinDurOzirozador::calcul(StationRecord& station) {
+  Loc_Valide = true;
+  if (!station.locator.text().empty()) {
+    if (station.side == StationSide::M && utf8::length(station.locator.text()) == 4) {
+      Complete_Loc4();
+    }
+    verify(station);
+    if (!Loc_Valide) return;
+    decode(station);
+  }
+  if (!station.latitudeDegrees.text().empty()) encode(station);
+  Gest_Erreur();
+}
+
+void WinDurOzirozador::Complete_Loc4() {
+  Text_M_Loc.setText(Text_M_Loc.text() + std::string(kLocatorCompletion));
+}
+
+void WinDurOzirozador::completeFields(StationRecord& station) {
+  for (TextField* field :
+       {&station.latitudeDegrees, &station.latitudeMinutes, &station.latitudeSeconds,
+        &station.longitudeDegrees, &station.longitudeMinutes, &station.longitudeSeconds}) {
+    if (field->text().empty()) field->setText("0");
+  }
+}
+
+void WinDurOzirozador::encode(StationRecord& station) {
+  completeFields(station);
+  const locator::TypedPosition typed{
+      valueOf(station.latitudeDegrees),  valueOf(station.latitudeMinutes),
+      valueOf(station.latitudeSeconds),  valueOf(station.longitudeDegrees),
+      valueOf(station.longitudeMinutes), valueOf(station.longitudeSeconds)};
+  const locator::Encoding encoding =
+      locator::encode(typed, station.latitudeHemisphere.text(), station.longitudeHemisphere.text());
+  station.signedLongitude = encoding.signedLongitude;
+  station.signedLatitude = encoding.signedLatitude;
+  // Writing the locator may run the field's change handler, which reads the values just stored.
+  station.locator.setText(locator::textOf(encoding.codes));
+}
+
+void WinDurOzirozador::decode(StationRecord& station) {
+  if (station.side == StationSide::M && utf8::length(station.locator.text()) != 6) {
+    message(kTooLongMessage, MessageIcon::Error);
+    return;
+  }
+  const locator::Decoding decoded = locator::decode(locator::codesOf(station.locator.text()));
+  if (decoded.longitudeHemisphere)
+    station.longitudeHemisphere.setText(*decoded.longitudeHemisphere);
+  if (decoded.latitudeHemisphere) station.latitudeHemisphere.setText(*decoded.latitudeHemisphere);
+  using number_text::wholeNumber;
+  station.latitudeDegrees.setText(wholeNumber(decoded.latitude.degrees));
+  station.latitudeMinutes.setText(wholeNumber(decoded.latitude.minutes));
+  station.latitudeSeconds.setText(wholeNumber(decoded.latitude.seconds));
+  station.longitudeDegrees.setText(wholeNumber(decoded.longitude.degrees));
+  station.longitudeMinutes.setText(wholeNumber(decoded.longitude.minutes));
+  station.longitudeSeconds.setText(wholeNumber(decoded.longitude.seconds));
+}
+
+void WinDurOzirozador::verify(StationRecord& station) {
+  const std::string text = station.locator.text();
+  if (text.empty()) return;
+  for (const locator::Fault& fault : locator::verify(text)) {
+    message(fault.message, MessageIcon::None);
+    Loc_Valide = false;
+  }
+  if (station.side == StationSide::S && !Loc_Valide) needleAtRest();
+}
+
+}  // namespace tarvel

@@ -1,0 +1,129 @@
+#include "stations/locator.hpp"
+
+#include <cmath>
+
+#include "window/code_page.hpp"
+#include "window/utf8.hpp"
+
+namespace tarvel::locator {
+namespace {
+
+int whole(double value) {
+  return static_cast<int>(std::floor(value));
+}
+
+double decimalDegrees(double degrees, double minutes, double seconds) {
+  return (degrees + minutes / 60) + seconds / 3600;
+}
+
+struct Rule {
+  char32_t lowest, highest;
+  std::string_view message;
+};
+
+constexpr std::array<Rule, 6> kRules{{
+    {'A', 'R', "Erreur : Le premier caractère est invalide, (plage de A à R)."},
+    {'A', 'R', "Erreur : Le deuxième caractère est invalide, (plage de A à R)."},
+    {'0', '9', "Erreur : Le Troisième caractère est invalide, (plage de 0 à 9)."},
+    {'0', '9', "Erreur : Le quatrième caractère est invalide, (plage de 0 à 9)."},
+    {'A', 'X', "Erreur : Le cinquième caractère est invalide, (plage de A à X)."},
+    {'A', 'X', "Erreur : Le sixième caractère est invalide, (plage de A à X)."},
+}};
+
+}  // namespace
+
+Encoding encode(const TypedPosition& p, std::string_view latitudeHemisphere,
+                std::string_view longitudeHemisphere) {
+  const double lon = decimalDegrees(p.longitudeDegrees, p.longitudeMinutes, p.longitudeSeconds);
+  double signedLongitude = lon;
+  double w = lon;
+  if (longitudeHemisphere == kWest) {
+    w = (kOriginLongitude - lon) / kFieldWidth;
+  } else if (longitudeHemisphere == kEast) {
+    w = (lon + kOriginLongitude) / kFieldWidth;
+    signedLongitude = -lon;
+  }
+
+  const double lat = decimalDegrees(p.latitudeDegrees, p.latitudeMinutes, p.latitudeSeconds);
+  double signedLatitude = lat;
+  double h = lat;
+  if (latitudeHemisphere == kSouth) {
+    h = (kOriginLatitude - lat) / kFieldHeight;
+    signedLatitude = -lat;
+  } else if (latitudeHemisphere == kNorth) {
+    h = (lat + kOriginLatitude) / kFieldHeight;
+  }
+
+  const int fieldLon = whole(w);
+  const int fieldLat = whole(h);
+  w = (w - fieldLon) * kSquaresPerField;
+  h = (h - fieldLat) * kSquaresPerField;
+  const int squareLon = whole(w);
+  const int squareLat = whole(h);
+  const Codes codes{fieldLon + kFirstLetter,
+                    fieldLat + kFirstLetter,
+                    squareLon + kFirstDigit,
+                    squareLat + kFirstDigit,
+                    whole((w - squareLon) * kSubsquaresPerSquare) + kFirstLetter,
+                    whole((h - squareLat) * kSubsquaresPerSquare) + kFirstLetter};
+  return {codes, signedLatitude, signedLongitude};
+}
+
+Decoding decode(const Codes& c) {
+  const double lonW = ((kOriginLongitude - (c[0] - kFirstLetter) * kFieldWidth) -
+                       (c[2] - kFirstDigit) * kSquareWidth) -
+                      (c[4] - kReferencePointOffset) / kSubsquaresPerDegreeOfLongitude;
+  const double latN =
+      (((c[1] - kFirstLetter) * kFieldHeight + (-kOriginLatitude)) + (c[3] - kFirstDigit)) +
+      (c[5] - kReferencePointOffset) / kSubsquaresPerDegreeOfLatitude;
+  const double aLon = std::fabs(lonW);
+  const double aLat = std::fabs(latN);
+
+  Decoding result{};
+  if (lonW > 0) result.longitudeHemisphere = kWest;
+  if (lonW < 0) result.longitudeHemisphere = kEast;
+  if (latN > 0) result.latitudeHemisphere = kNorth;
+  if (latN < 0) result.latitudeHemisphere = kSouth;
+
+  const double mLon = (aLon - std::floor(aLon)) * 60;
+  const double mLat = (aLat - std::floor(aLat)) * 60;
+  const double sLon = (mLon - std::floor(mLon)) * 60;
+  const double sLat = (mLat - std::floor(mLat)) * 60;
+  result.latitude = {whole(aLat), whole(mLat), whole(sLat)};
+  result.longitude = {whole(aLon), whole(mLon), whole(sLon)};
+  return result;
+}
+
+std::vector<Fault> verify(std::string_view text) {
+  const std::u32string characters = utf8::decode(text);
+  std::vector<Fault> faults;
+  for (std::size_t i = 0; i < kRules.size(); ++i) {
+    const Rule& rule = kRules[i];
+    const bool missing = i >= characters.size();  // the empty string sorts before every bound
+    const bool tooHigh = !missing && characters[i] > rule.highest;
+    const bool tooLow = missing || characters[i] < rule.lowest;
+    if (tooHigh || tooLow) faults.push_back({static_cast<int>(i + 1), rule.message});
+  }
+  return faults;
+}
+
+Codes codesOf(std::string_view text) {
+  const std::u32string characters = utf8::decode(text);
+  Codes codes{};
+  for (std::size_t i = 0; i < codes.size() && i < characters.size(); ++i) {
+    codes[i] = cp1252::fromUnicode(characters[i]);
+  }
+  return codes;
+}
+
+std::string textOf(const Codes& codes) {
+  std::string text;
+  for (const int code : codes) {
+    // Codes stay within 0 to 255 for what the fields admit; anything else has no character.
+    const bool inPage = code >= 0 && code <= 255;
+    utf8::append(text, inPage ? cp1252::toUnicode(static_cast<std::uint8_t>(code)) : U'?');
+  }
+  return text;
+}
+
+}  // namespace tarvel::locator

@@ -1,0 +1,432 @@
+#include "tests/runner/scenario_run.hpp"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "tests/runner/key_text.hpp"
+#include "window/code_page.hpp"
+
+namespace tarvel::scenarios {
+namespace {
+
+struct CheckFailed {
+  int line;
+  std::string expected;
+  std::string seen;
+};
+
+std::optional<double> parseNumber(std::string_view text) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// The first number written in a text, such as the 664 of "Distance: 664 Km".
+std::optional<double> firstNumber(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool sign = text[i] == '-' && i + 1 < text.size() &&
+                      std::isdigit(static_cast<unsigned char>(text[i + 1]));
+    if (!sign && !std::isdigit(static_cast<unsigned char>(text[i]))) continue;
+    double value = 0;
+    std::from_chars(text.data() + i, text.data() + text.size(), value);
+    return value;
+  }
+  return std::nullopt;
+}
+
+std::string quote(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '\r') {
+      quoted += "\\r";
+    } else if (c == '\n') {
+      quoted += "\\n";
+    } else if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + '"';
+}
+
+std::string iconName(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::None:
+      return "none";
+    case MessageIcon::Error:
+      return "error";
+    case MessageIcon::Exclamation:
+      return "exclamation";
+  }
+  return "?";
+}
+
+std::string readBytes(const std::filesystem::path& file) {
+  std::ifstream input(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << input.rdbuf();
+  return bytes.str();
+}
+
+std::string number(double value) {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text << value;
+  return text.str();
+}
+
+class Run {
+ public:
+  Run(Backend& backend, const Scenario& scenario, const std::filesystem::path& folder)
+      : backend_(backend), scenario_(scenario), folder_(folder / "program") {
+    std::filesystem::create_directories(folder_);
+    userFolder_ = folder / "user";
+  }
+
+  Outcome run() {
+    try {
+      for (const Command& command : scenario_.commands) {
+        execute(command);
+        rethrowNestedFailure();
+      }
+      finish();
+    } catch (const CheckFailed& failure) {
+      return {false, failure.line, failure.expected, failure.seen};
+    }
+    return {};
+  }
+
+ private:
+  using Handler = void (Run::*)(const Command&);
+
+  void execute(const Command& command) {
+    static const std::map<std::string, Handler, std::less<>> kHandlers = {
+        {"file", &Run::file},
+        {"nofile", &Run::noFile},
+        {"date", &Run::date},
+        {"load", &Run::load},
+        {"unload", &Run::unload},
+        {"type", &Run::type},
+        {"paste", &Run::paste},
+        {"set", &Run::set},
+        {"focus", &Run::focus},
+        {"pick", &Run::pick},
+        {"click", &Run::click},
+        {"clock", &Run::clock},
+        {"during-sweep", &Run::duringSweep},
+        {"expect", &Run::expect},
+        {"expect-approx", &Run::expectApprox},
+        {"expect-value", &Run::expectValue},
+        {"expect-focus", &Run::expectFocus},
+        {"expect-list", &Run::expectList},
+        {"msg", &Run::message},
+        {"no-msg", &Run::noMessage},
+        {"expect-file", &Run::expectFile},
+        {"ended", &Run::ended},
+    };
+    const auto handler = kHandlers.find(command.word);
+    if (handler == kHandlers.end()) throw SyntaxError(command.line, "unknown command");
+    if (needsWindow(command.word) && !window_) fail(command, "a loaded window", "none");
+    if (needsWindow(command.word) && unloaded_ && !isCheckAfterUnload(command.word))
+      fail(command, "no action after unload", command.word);
+    (this->*handler->second)(command);
+  }
+
+  static bool needsWindow(std::string_view word) {
+    return word != "file" && word != "nofile" && word != "date" && word != "load" &&
+           word != "expect-file";
+  }
+  static bool isCheckAfterUnload(std::string_view word) {
+    return word == "ended" || word == "msg" || word == "no-msg";
+  }
+
+  [[noreturn]] void fail(const Command& command, std::string expected, std::string seen) {
+    throw CheckFailed{command.line, std::move(expected), std::move(seen)};
+  }
+
+  const std::string& text(const Command& command, std::size_t index) const {
+    return command.arguments.at(index).text;
+  }
+
+  Control& control(const Command& command, std::string_view name) {
+    Control* found = backend_.window().find(name);
+    if (!found) throw SyntaxError(command.line, "no control named " + std::string(name));
+    return *found;
+  }
+  template <typename T>
+  T& controlOf(const Command& command, std::string_view name) {
+    auto* found = dynamic_cast<T*>(&control(command, name));
+    if (!found) throw SyntaxError(command.line, std::string(name) + " is not of the right kind");
+    return *found;
+  }
+
+  // Lifecycle.
+  void file(const Command& command) {
+    std::ofstream(folder_ / text(command, 0), std::ios::binary) << cp1252::encode(text(command, 1));
+  }
+  void noFile(const Command& command) {
+    const auto path = folder_ / text(command, 0);
+    if (!loaded_) {
+      std::filesystem::remove(path);
+    } else if (std::filesystem::exists(path)) {
+      fail(command, "no file " + text(command, 0), quote(readBytes(path)));
+    }
+  }
+  void date(const Command& command) {
+    const std::string& value = text(command, 0);
+    int year = 0, month = 0, day = 0;
+    if (std::sscanf(value.c_str(), "%4d-%2d-%2d", &year, &month, &day) != 3)
+      throw SyntaxError(command.line, "a date is YYYY-MM-DD");
+    date_ = {year, month, day};
+  }
+  void load(const Command&) {
+    backend_.create(folder_, userFolder_, date_);
+    window_ = &backend_.window();
+    loaded_ = true;
+    backend_.onEventLoopPass([this] { afterEventLoopPass(); });
+    backend_.load();
+  }
+  void unload(const Command&) {
+    backend_.unload();
+    unloaded_ = true;
+  }
+
+  // Actions.
+  void type(const Command& command) {
+    backend_.type(control(command, text(command, 0)), keysOf(text(command, 1), command.line));
+  }
+  void paste(const Command& command) {
+    backend_.paste(controlOf<TextField>(command, text(command, 0)), text(command, 1));
+  }
+  void set(const Command& command) {
+    Control& target = control(command, text(command, 0));
+    if (auto* field = dynamic_cast<TextField*>(&target)) {
+      field->setText(text(command, 1));
+    } else if (auto* box = dynamic_cast<ComboBox*>(&target)) {
+      box->setText(text(command, 1));
+    } else {
+      throw SyntaxError(command.line, "only a field or a combo box has a text to set");
+    }
+  }
+  void focus(const Command& command) { backend_.focus(control(command, text(command, 0))); }
+  void pick(const Command& command) {
+    auto& box = controlOf<ComboBox>(command, text(command, 0));
+    if (!backend_.pick(box, text(command, 1)))
+      fail(command, "item " + quote(text(command, 1)) + " in the list", "absent");
+  }
+  void click(const Command& command) {
+    if (!backend_.click(control(command, text(command, 0))))
+      fail(command, "a clickable " + text(command, 0), "disabled, hidden or not clickable");
+  }
+  void clock(const Command& command) {
+    TimeOfDay time;
+    if (std::sscanf(text(command, 0).c_str(), "%2d:%2d:%2d", &time.hour, &time.minute,
+                    &time.second) != 3)
+      throw SyntaxError(command.line, "a time is HH:MM:SS");
+    backend_.tick(time);
+  }
+  void duringSweep(const Command& command) {
+    const auto step = parseNumber(text(command, 0));
+    if (!step || *step < 1) throw SyntaxError(command.line, "a step counts from 1");
+    Command nested{
+        command.line, text(command, 1), {command.arguments.begin() + 2, command.arguments.end()}};
+    armed_ = Armed{static_cast<long>(*step), 0, std::move(nested)};
+  }
+
+  // The pass of the event loop inside a sweep: where an armed command runs, nested.
+  void afterEventLoopPass() {
+    if (!armed_) return;
+    if (++armed_->passes < armed_->step) return;
+    const Command nested = std::move(armed_->command);
+    armed_.reset();
+    try {
+      execute(nested);
+    } catch (const CheckFailed& failure) {
+      if (!nestedFailure_) nestedFailure_ = failure;
+    }
+  }
+  void rethrowNestedFailure() {
+    if (nestedFailure_) throw *nestedFailure_;
+  }
+
+  // Checks.
+  void expect(const Command& command) {
+    const std::string& target = text(command, 0);
+    if (command.arguments.size() == 5) return expectLine(command);
+    if (const auto dot = target.find('.'); dot != std::string::npos)
+      return expectProperty(command, control(command, target.substr(0, dot)),
+                            target.substr(dot + 1));
+    const std::string seen = shownText(command, control(command, target));
+    if (seen != text(command, 1)) fail(command, quote(text(command, 1)), quote(seen));
+  }
+
+  std::string shownText(const Command& command, Control& target) {
+    if (auto* field = dynamic_cast<TextField*>(&target)) return field->text();
+    if (auto* box = dynamic_cast<ComboBox*>(&target)) return box->text();
+    if (auto* label = dynamic_cast<Label*>(&target)) return label->caption();
+    if (auto* button = dynamic_cast<PushButton*>(&target)) return std::string(button->caption());
+    if (target.kind() == ControlKind::CheckBox) return std::string(target.design().text);
+    throw SyntaxError(command.line, target.fullName() + " shows no text");
+  }
+
+  void expectProperty(const Command& command, Control& target, std::string_view property) {
+    std::string seen;
+    if (property == "enabled") {
+      seen = target.enabled() ? "true" : "false";
+    } else if (property == "visible") {
+      seen = target.visible() ? "true" : "false";
+    } else if (auto* box = dynamic_cast<CheckBox*>(&target); box && property == "value") {
+      seen = std::to_string(box->value());
+    } else {
+      throw SyntaxError(command.line, "unknown property " + std::string(property));
+    }
+    if (seen != text(command, 1)) fail(command, text(command, 0) + " " + text(command, 1), seen);
+  }
+
+  void expectLine(const Command& command) {
+    const LineEnds& ends = controlOf<Line>(command, text(command, 0)).ends();
+    const float seen[] = {ends.x1, ends.y1, ends.x2, ends.y2};
+    std::string expected, shown;
+    bool matches = true;
+    for (int i = 0; i < 4; ++i) {
+      const auto value = parseNumber(text(command, i + 1));
+      if (!value) throw SyntaxError(command.line, "a line's end points are numbers");
+      matches = matches && std::fabs(seen[i] - *value) <= 0.001;
+      expected += (i ? " " : "") + text(command, i + 1);
+      shown += (i ? " " : "") + number(seen[i]);
+    }
+    if (!matches) fail(command, expected, shown);
+  }
+
+  void expectApprox(const Command& command) {
+    const std::string seen = shownText(command, control(command, text(command, 0)));
+    const auto expected = parseNumber(text(command, 1));
+    const auto tolerance = parseNumber(text(command, 2));
+    if (!expected || !tolerance) throw SyntaxError(command.line, "expect-approx takes numbers");
+    const auto value = firstNumber(seen);
+    if (!value || std::fabs(*value - *expected) > *tolerance)
+      fail(command, text(command, 1) + " within " + text(command, 2), quote(seen));
+  }
+
+  void expectValue(const Command& command) {
+    const std::string& name = text(command, 0);
+    const std::string& wanted = text(command, 1);
+    const std::string seen = keptValue(command, name, wanted);
+    if (seen != wanted) fail(command, name + " " + wanted, seen);
+  }
+
+  // The kept value as text; a position matching the wanted number within 1e-6 reads as it.
+  std::string keptValue(const Command& command, const std::string& name,
+                        const std::string& wanted) {
+    WinDurOzirozador& window = backend_.window();
+    if (name == "Loc_Valide") return window.Loc_Valide ? "true" : "false";
+    if (name == "Decal_Heure")
+      return window.Decal_Heure ? std::to_string(*window.Decal_Heure) : "empty";
+    const std::map<std::string, std::optional<double>*> positions = {{"Lat_Mon", &window.Lat_Mon},
+                                                                     {"Lon_Mon", &window.Lon_Mon},
+                                                                     {"Lat_Son", &window.Lat_Son},
+                                                                     {"Lon_Son", &window.Lon_Son},
+                                                                     {"Azimut", &window.Azimut}};
+    const auto found = positions.find(name);
+    if (found == positions.end()) throw SyntaxError(command.line, "no kept value " + name);
+    const std::optional<double>& value = *found->second;
+    if (!value) return "empty";
+    const auto expected = parseNumber(wanted);
+    const double tolerance = name == "Azimut" ? 0 : 1e-6;
+    if (expected && std::fabs(*value - *expected) <= tolerance) return wanted;
+    return number(*value);
+  }
+
+  void expectFocus(const Command& command) {
+    Control* focused = backend_.window().focused();
+    const std::string seen = focused ? focused->fullName() : "nothing";
+    if (seen != text(command, 0)) fail(command, "focus in " + text(command, 0), seen);
+  }
+
+  void expectList(const Command& command) {
+    const auto& list = controlOf<ComboBox>(command, text(command, 0)).list();
+    std::string expected, seen;
+    for (std::size_t i = 1; i < command.arguments.size(); ++i)
+      expected += quote(text(command, i)) + " ";
+    for (const auto& item : list)
+      seen += quote(item) + " ";
+    if (seen != expected) fail(command, expected, seen);
+  }
+
+  void message(const Command& command) {
+    const auto& messages = backend_.messages();
+    if (checkedMessages_ >= messages.size()) fail(command, "a message box", "none");
+    const RecordedMessage& shown = messages[checkedMessages_++];
+    const std::string expected = text(command, 0) + " " + quote(text(command, 1));
+    const std::string seen = iconName(shown.icon) + " " + quote(shown.text);
+    if (seen != expected) fail(command, expected, seen);
+    if (shown.caption != design::kCaption) fail(command, "caption Tarvel-V1.1", shown.caption);
+  }
+
+  void noMessage(const Command& command) {
+    const auto& messages = backend_.messages();
+    if (checkedMessages_ < messages.size())
+      fail(command, "no unchecked message box", quote(messages[checkedMessages_].text));
+  }
+
+  void expectFile(const Command& command) {
+    const auto path = folder_ / text(command, 0);
+    const std::string expected = cp1252::encode(text(command, 1));
+    if (!std::filesystem::exists(path)) fail(command, quote(text(command, 1)), "no file");
+    const std::string seen = readBytes(path);
+    if (seen != expected) fail(command, quote(text(command, 1)), quote(cp1252::decode(seen)));
+  }
+
+  void ended(const Command& command) {
+    if (!backend_.programEnded()) fail(command, "the program ended", "still running");
+  }
+
+  void finish() {
+    if (window_) {
+      backend_.onEventLoopPass({});
+      const auto& messages = backend_.messages();
+      if (checkedMessages_ < messages.size()) {
+        const int line =
+            scenario_.commands.empty() ? scenario_.line : scenario_.commands.back().line;
+        throw CheckFailed{line, "every message box checked",
+                          quote(messages[checkedMessages_].text)};
+      }
+    }
+  }
+
+  struct Armed {
+    long step;
+    long passes;
+    Command command;
+  };
+
+  Backend& backend_;
+  const Scenario& scenario_;
+  std::filesystem::path folder_;
+  std::filesystem::path userFolder_;
+  CalendarDate date_{2026, 12, 6};
+  WinDurOzirozador* window_ = nullptr;
+  bool loaded_ = false;
+  bool unloaded_ = false;
+  std::size_t checkedMessages_ = 0;
+  std::optional<Armed> armed_;
+  std::optional<CheckFailed> nestedFailure_;
+};
+
+}  // namespace
+
+Outcome runScenario(Backend& backend, const Scenario& scenario,
+                    const std::filesystem::path& workFolder) {
+  return Run(backend, scenario, workFolder).run();
+}
+
+}  // namespace tarvel::scenarios

@@ -1,0 +1,199 @@
+#include "window/controls.hpp"
+
+#include <algorithm>
+
+#include "window/code_page.hpp"
+#include "window/form.hpp"
+
+namespace tarvel {
+namespace {
+
+bool isControlCode(std::int16_t code) {
+  return (code > 0 && code < 32) || code == 127;
+}
+
+}  // namespace
+
+Control::Control(Form& form, std::string_view name, int index)
+    : form_(form),
+      design_(design::of(name, index)),
+      enabled_(design_.enabled),
+      visible_(design_.visible) {
+  form.enrol(*this);
+}
+
+std::string Control::fullName() const {
+  std::string name{design_.name};
+  if (design_.index >= 0) name += "(" + std::to_string(design_.index) + ")";
+  return name;
+}
+
+void Control::setEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  changed();
+}
+
+void Control::setVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  changed();
+}
+
+bool Control::takesFocus() const {
+  switch (kind()) {
+    case ControlKind::PushButton:
+    case ControlKind::TextField:
+    case ControlKind::ComboBox:
+    case ControlKind::CheckBox:
+      return enabled_ && visible_;
+    default:
+      return false;
+  }
+}
+
+void Control::changed() {
+  form_.report(*this);
+}
+
+bool PushButton::click() {
+  if (!enabled() || !visible()) return false;
+  if (!form().ended() && onClick) onClick();
+  return true;
+}
+
+TextField::TextField(Form& form, std::string_view name)
+    : Control(form, name), buffer_(static_cast<std::size_t>(design().maxLength)) {
+  buffer_.assign(design().text);
+}
+
+void TextField::afterEdit(bool textChanged) {
+  changed();  // the caret may have moved even when the text did not
+  if (textChanged && onChange) onChange();
+}
+
+void TextField::setText(std::string_view text) {
+  if (text == buffer_.text()) return;
+  afterEdit(buffer_.assign(text));
+}
+
+KeyOutcome TextField::typeKey(std::int16_t code) {
+  if (form().ended()) return KeyOutcome::Applied;
+  std::int16_t key = code;
+  if (onKeyPress) onKeyPress(key);
+  if (form().ended()) return KeyOutcome::Applied;
+  if (key == code && isControlCode(key) && key != key::kBackspace && key != key::kEnter) {
+    return KeyOutcome::LeftToWidget;
+  }
+  applyKey(key);
+  return KeyOutcome::Applied;
+}
+
+void TextField::applyKey(std::int16_t key) {
+  if (key == key::kBackspace) {
+    afterEdit(buffer_.backspace());
+  } else if (key >= 32 && key <= 255 && !isControlCode(key)) {
+    afterEdit(buffer_.insert(cp1252::toUnicode(static_cast<std::uint8_t>(key))));
+  }
+  // A swallowed key, Enter in a one-line field and other control codes insert nothing.
+}
+
+void TextField::pressKey(EditKey key) {
+  if (!form().ended()) afterEdit(buffer_.apply(key));
+}
+
+void TextField::paste(std::string_view text) {
+  if (!form().ended()) afterEdit(buffer_.paste(text));
+}
+
+void TextField::editedByUser(std::string_view text, std::size_t caret) {
+  if (form().ended()) return;
+  const bool textChanged = buffer_.assign(text);
+  buffer_.select(caret, 0);
+  afterEdit(textChanged);
+}
+
+void TextField::select(std::size_t start, std::size_t length) {
+  buffer_.select(start, length);
+}
+
+ComboBox::ComboBox(Form& form, std::string_view name) : Control(form, name) {
+  buffer_.assign(design().text);
+}
+
+void ComboBox::gainedFocus() {
+  buffer_.caretToEnd();
+  if (onGotFocus) onGotFocus();
+}
+
+void ComboBox::afterEdit(bool textChanged) {
+  if (textChanged) changed();
+}
+
+void ComboBox::setText(std::string_view text) {
+  afterEdit(buffer_.assign(text));
+}
+
+void ComboBox::addItem(std::string_view item) {
+  list_.emplace_back(item);
+  changed();
+}
+
+void ComboBox::typeKey(std::int16_t code) {
+  if (form().ended()) return;
+  if (code == key::kBackspace) {
+    afterEdit(buffer_.backspace());
+  } else if (code >= 32 && code <= 255 && !isControlCode(code)) {
+    afterEdit(buffer_.insert(cp1252::toUnicode(static_cast<std::uint8_t>(code))));
+  }
+}
+
+void ComboBox::pressKey(EditKey key) {
+  if (!form().ended()) afterEdit(buffer_.apply(key));
+}
+
+void ComboBox::editedByUser(std::string_view text) {
+  if (!form().ended()) afterEdit(buffer_.assign(text));
+}
+
+bool ComboBox::pick(std::string_view item) {
+  if (std::find(list_.begin(), list_.end(), item) == list_.end()) return false;
+  editedByUser(item);
+  return true;
+}
+
+void CheckBox::setValue(int value) {
+  if (value_ == value) return;
+  value_ = value;
+  changed();
+  if (onClick) onClick();
+}
+
+void CheckBox::click() {
+  if (!form().ended() && enabled()) setValue(value_ == 0 ? 1 : 0);
+}
+
+void Label::setCaption(std::string_view caption) {
+  if (caption_ == caption) return;
+  caption_ = caption;
+  changed();
+}
+
+void Label::click() {
+  if (!form().ended() && onClick) onClick();
+}
+
+Line::Line(Form& form, std::string_view name, int index)
+    : Control(form, name, index), ends_(design().ends) {}
+
+void Line::set(float& coordinate, float value) {
+  if (coordinate == value) return;
+  coordinate = value;
+  changed();
+}
+
+void Timer::tick() {
+  if (!form().ended() && enabled() && onTick) onTick();
+}
+
+}  // namespace tarvel

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "window/platform.hpp"
+
+namespace tarvel {
+
+class Control;
+
+// The model of one window: its controls in design order, which of them holds the focus, the
+// Tab order, and whether the window has ended. Controls report every change of a property to the
+// platform through it.
+class Form {
+ public:
+  explicit Form(Platform& platform) : platform_(platform) {}
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  Platform& platform() const { return platform_; }
+
+  const std::vector<Control*>& controls() const { return controls_; }
+  Control* find(std::string_view fullName) const;
+
+  Control* focused() const { return focused_; }
+  // SetFocus from code, or a click or a Tab from the user: a field gets its caret at the end, a
+  // combo box that did not have the focus raises its got-focus event.
+  void setFocus(Control& control);
+  // The Tab key: the next control of the Tab order that can take the focus.
+  void tab(bool forward);
+  std::vector<Control*> tabOrder() const;
+
+  // No event is handled and nothing is reported once the window has ended.
+  void end() { ended_ = true; }
+  bool ended() const { return ended_; }
+
+ private:
+  friend class Control;
+  void enrol(Control& control) { controls_.push_back(&control); }
+  void report(const Control& control);
+
+  Platform& platform_;
+  std::vector<Control*> controls_;
+  Control* focused_ = nullptr;
+  bool ended_ = false;
+};
+
+}  // namespace tarvel

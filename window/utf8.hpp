@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Texts of the controls are UTF-8; positions in them (caret, length, "the p-th character") count
+// characters, not bytes.
+namespace tarvel::utf8 {
+
+// A malformed byte reads as U+FFFD, so any bytes decode.
+std::u32string decode(std::string_view text);
+std::string encode(std::u32string_view characters);
+void append(std::string& text, char32_t character);
+
+std::size_t length(std::string_view text);
+
+// The character at a position counted from 0, or U+0000 past the end.
+char32_t at(std::string_view text, std::size_t position);
+
+}  // namespace tarvel::utf8

@@ -1,0 +1,160 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "stations/station_record.hpp"
+#include "window/controls.hpp"
+#include "window/form.hpp"
+
+namespace tarvel {
+
+struct CoordinateRule;
+
+// The program's one window: every control, the values it keeps between events, and its event
+// handlers and procedures under their own names. The handlers are defined next to the subsystem
+// they belong to: stations/, path/, entry/, settings/ and window/.
+class WinDurOzirozador : public Form {
+ public:
+  explicit WinDurOzirozador(Platform& platform);
+
+  // Title, help and frame.
+  PushButton Comhelp{*this, "Comhelp"};
+  Line Line2{*this, "Line2"};
+  ControlArray<Label> Label6{*this, "Label6", {1}};
+
+  // Clock.
+  Label LabHeure{*this, "LabHeure"};
+  Label LabDate{*this, "LabDate"};
+  Timer Timer1{*this, "Timer1"};
+
+  // Labels of both stations' blocks.
+  ControlArray<Label> Label2{*this, "Label2", {0, 1}};
+  ControlArray<Label> Label3{*this, "Label3", {0, 1, 2, 3, 4, 5, 6}};
+
+  // My station.
+  CheckBox Check_Sauve{*this, "Check_Sauve"};
+  TextField Text_M_Loc{*this, "Text_M_Loc"};
+  PushButton Com_M{*this, "Com_M"};
+  PushButton Com_M_RAZ{*this, "Com_M_RAZ"};
+  TextField Text_M_Lon_Deg{*this, "Text_M_Lon_Deg"};
+  TextField Text_M_Lon_Min{*this, "Text_M_Lon_Min"};
+  TextField Text_M_Lon_Sec{*this, "Text_M_Lon_Sec"};
+  ComboBox Comb_M_EO{*this, "Comb_M_EO"};
+  TextField Text_M_Lat_Deg{*this, "Text_M_Lat_Deg"};
+  TextField Text_M_Lat_Min{*this, "Text_M_Lat_Min"};
+  TextField Text_M_Lat_Sec{*this, "Text_M_Lat_Sec"};
+  ComboBox Comb_M_NS{*this, "Comb_M_NS"};
+
+  // The correspondent's station.
+  TextField Text_S_Loc{*this, "Text_S_Loc"};
+  PushButton Com_S_Raz{*this, "Com_S_Raz"};
+  TextField Text_S_Lon_Deg{*this, "Text_S_Lon_Deg"};
+  TextField Text_S_Lon_Min{*this, "Text_S_Lon_Min"};
+  TextField Text_S_Lon_Sec{*this, "Text_S_Lon_Sec"};
+  ComboBox Comb_S_EO{*this, "Comb_S_EO"};
+  TextField Text_S_Lat_Deg{*this, "Text_S_Lat_Deg"};
+  TextField Text_S_Lat_Min{*this, "Text_S_Lat_Min"};
+  TextField Text_S_Lat_Sec{*this, "Text_S_Lat_Sec"};
+  ComboBox Comb_S_NS{*this, "Comb_S_NS"};
+  PushButton Com_S{*this, "Com_S"};
+
+  // Results.
+  Label Lab_Heure_Cor{*this, "Lab_Heure_Cor"};
+  Label LabelAzimut{*this, "LabelAzimut"};
+  Label LabelDistance{*this, "LabelDistance"};
+  PushButton ComDistance{*this, "ComDistance"};
+
+  // Compass rose, drawn beneath everything else.
+  Shape Shape3{*this, "Shape3"};
+  Shape Shape2{*this, "Shape2"};
+  Line Li1{*this, "Li1"};
+  ControlArray<Line> Line1{*this, "Line1", {0, 1, 2}};
+  ControlArray<Line> Line3{*this, "Line3", {0, 1, 2}};
+  ControlArray<Line> Line4{*this, "Line4", {0, 1, 2, 3}};
+  ControlArray<Line> Line5{*this, "Line5", {0, 1, 2, 3}};
+  ControlArray<Label> Label5{*this, "Label5", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+
+  // Kept values. The four positions and `Azimut` are empty until first computed and read as 0
+  // until then; `Decal_Heure` is empty until a band first matches.
+  std::optional<double> Lat_Mon, Lon_Mon, Lat_Son, Lon_Son;
+  bool Loc_Valide = false;
+  std::optional<double> Azimut;
+  std::optional<int> Decal_Heure;
+  std::string Lon_Deg_Son;
+  std::string folderPath;    // with its trailing separator, from the load on
+  std::string settingsPath;  // from the load on
+
+  StationRecord Mon;
+  StationRecord Son;
+
+  // Stations: the Calcul command and its steps.
+  void Com_M_Click();
+  void Com_S_Click();
+  void Comp_M_Loc();
+  void Comp_S_Loc();
+  void Calc_Mon_Locator();
+  void Calc_Son_Locator();
+  void Calcul_Mon_Coord();
+  void Calcul_Son_Coord();
+  void verif_M_Coord();
+  void verif_S_Coord();
+  void Complete_Loc4();
+
+  // Path to the correspondent.
+  void ComDistance_Click();
+  void Text_S_Loc_Change();
+  void Text_S_Loc_KeyPress(std::int16_t& key);
+  void Calcul_Azi_Dist();
+  void Dessine_Angle();
+  void Timer1_Timer();
+  void Heure_du_correspondant();
+  void Decalage();
+
+  // Field entry.
+  void Gest_Erreur();
+  void Text_M_Loc_KeyPress(std::int16_t& key);
+  void Text_M_Loc_Change();
+  void Comb_M_NS_GotFocus();
+  void Comb_M_EO_GotFocus();
+  void Comb_S_NS_GotFocus();
+  void Comb_S_EO_GotFocus();
+
+  // Lifecycle and commands.
+  void Form_Load();
+  void Form_Unload(int& cancel);
+  void Com_M_RAZ_Click();
+  void Com_S_Raz_Click();
+  void Check_Sauve_Click();
+  void Comhelp_Click();
+  void Label6_Click(int index);
+
+  // The window opens: the focus goes to the first control of the Tab order.
+  void show();
+  void message(std::string_view text, MessageIcon icon);
+
+ private:
+  StationRecord& station(StationSide side) { return side == StationSide::M ? Mon : Son; }
+  void bindEvents();
+
+  void calcul(StationRecord& station);
+  void completeFields(StationRecord& station);
+  void encode(StationRecord& station);
+  void decode(StationRecord& station);
+  void verify(StationRecord& station);
+
+  void needleAtRest();
+
+  void bindCoordinateFields();
+  void coordinateKeyPress(const CoordinateRule& rule, std::int16_t& key);
+  void coordinateRangeCheck(const CoordinateRule& rule);
+
+  std::filesystem::path chooseSettingsFolder();
+  void readSettings();
+  void writeSettings();
+};
+
+}  // namespace tarvel
