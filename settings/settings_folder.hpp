@@ -15,6 +15,10 @@ namespace tarvel::settings {
 std::filesystem::path settingsFolder(FileSystem& files, const std::filesystem::path& programFolder,
                                      const std::filesystem::path& userFolder);
 
+// Tarvel's folder in the user's configuration: $XDG_CONFIG_HOME/tarvel, by default
+// ~/.config/tarvel. Either variable may be unset (null) or empty.
+std::filesystem::path userConfigFolder(const char* xdgConfigHome, const char* home);
+
 // The folder's path ending with the platform's separator, added only when missing.
 std::string withSeparator(const std::filesystem::path& folder);
 

@@ -1,0 +1,51 @@
+#include "window/qt/canvas.hpp"
+
+#include <QPainter>
+
+#include "window/qt/twips.hpp"
+#include "window/win_dur_ozirozador.hpp"
+
+namespace tarvel::qt {
+namespace {
+
+void drawLine(QPainter& painter, const Line& line) {
+  const ControlDesign& design = line.design();
+  const Rgb colour = design.foreground.value_or(Rgb{0, 0, 0});
+  painter.setPen(QPen(toColor(colour), design.lineWidth));
+  const LineEnds& ends = line.ends();
+  painter.drawLine(pixels(ends.x1, ends.y1), pixels(ends.x2, ends.y2));
+}
+
+// The circle's outline only, so that the globe shows through inside the rose.
+void drawCircle(QPainter& painter, const Shape& shape, bool filled) {
+  const ControlDesign& design = shape.design();
+  painter.setPen(QPen(toColor(design.foreground.value_or(Rgb{0, 0, 0})), 1));
+  painter.setBrush(filled ? QBrush(toColor(design.background.value_or(Rgb{0, 0, 0})))
+                          : QBrush(Qt::NoBrush));
+  painter.drawEllipse(pixels(design.box));
+}
+
+}  // namespace
+
+Canvas::Canvas(const WinDurOzirozador& window, QWidget* parent)
+    : QWidget(parent), window_(window), globe_(QStringLiteral(":/globe.png")) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Canvas::paintEvent(QPaintEvent*) {
+  ++paints_;
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor(0, 0, 64));
+  painter.drawPixmap(0, 0, globe_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  drawCircle(painter, window_.Shape3, false);
+  for (const Control* control : window_.controls()) {
+    const auto* line = dynamic_cast<const Line*>(control);
+    if (line && line != &window_.Li1 && line->visible()) drawLine(painter, *line);
+  }
+  drawLine(painter, window_.Li1);
+  drawCircle(painter, window_.Shape2, true);
+}
+
+}  // namespace tarvel::qt

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+#include "window/design.hpp"
+
+namespace tarvel::qt {
+
+// The design's faces may be missing: each is mapped to a similar face of this system.
+void installFontSubstitutes();
+QFont fontOf(const FontSpec& spec);
+
+}  // namespace tarvel::qt

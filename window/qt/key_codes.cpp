@@ -1,0 +1,41 @@
+#include "window/qt/key_codes.hpp"
+
+#include <QKeyEvent>
+
+#include "window/code_page.hpp"
+#include "window/controls.hpp"
+
+namespace tarvel::qt {
+
+FocusMove focusMoveOf(const QKeyEvent& event) {
+  const bool otherModifier = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+  if (otherModifier) return FocusMove::None;
+  if (event.key() == Qt::Key_Backtab) return FocusMove::Backward;
+  if (event.key() != Qt::Key_Tab) return FocusMove::None;
+  return event.modifiers() & Qt::ShiftModifier ? FocusMove::Backward : FocusMove::Forward;
+}
+
+std::optional<std::int16_t> characterCode(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Backspace:
+      return key::kBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return key::kEnter;
+    case Qt::Key_Escape:
+      return key::kEscape;
+    default:
+      break;
+  }
+  // Ctrl with a letter is the letter's control code, as on Windows, whatever text the platform
+  // attaches to it (none, the control character or the letter itself).
+  const bool control =
+      (event.modifiers() & Qt::ControlModifier) && !(event.modifiers() & Qt::AltModifier);
+  if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+    return static_cast<std::int16_t>(event.key() - Qt::Key_A + 1);
+  const QList<uint> characters = event.text().toUcs4();
+  if (!characters.isEmpty()) return cp1252::fromUnicode(static_cast<char32_t>(characters.front()));
+  return std::nullopt;
+}
+
+}  // namespace tarvel::qt

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+class QKeyEvent;
+
+namespace tarvel::qt {
+
+enum class FocusMove { None, Forward, Backward };
+
+FocusMove focusMoveOf(const QKeyEvent& event);
+
+// The Windows-1252 code of the character a key press produces (63 for a character outside the
+// page), or none for a key that produces no character (arrows, Home, Delete, function keys).
+std::optional<std::int16_t> characterCode(const QKeyEvent& event);
+
+}  // namespace tarvel::qt

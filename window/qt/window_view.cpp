@@ -1,0 +1,291 @@
+#include "window/qt/window_view.hpp"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "window/qt/canvas.hpp"
+#include "window/qt/fonts.hpp"
+#include "window/qt/key_codes.hpp"
+#include "window/qt/twips.hpp"
+#include "window/win_dur_ozirozador.hpp"
+
+namespace tarvel::qt {
+namespace {
+
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Positions in the model count characters; Qt counts UTF-16 units. Both agree for the page's
+// characters, which are all the fields can hold through typing.
+void showBuffer(QLineEdit& edit, const EditBuffer& buffer, int maxLength) {
+  const QString text = toQString(buffer.text());
+  // A text set by the program may be longer than the user may type.
+  edit.setMaxLength(std::max(maxLength > 0 ? maxLength : 32767, static_cast<int>(text.size())));
+  if (edit.text() != text) edit.setText(text);
+  const int start = static_cast<int>(buffer.selectionStart());
+  const int length = static_cast<int>(buffer.selectionLength());
+  if (length > 0) {
+    edit.setSelection(start, length);
+  } else {
+    edit.setCursorPosition(static_cast<int>(buffer.caret()));
+  }
+}
+
+void setColours(QWidget& widget, const ControlDesign& design) {
+  QPalette palette = widget.palette();
+  if (design.foreground) {
+    palette.setColor(QPalette::WindowText, toColor(*design.foreground));
+    palette.setColor(QPalette::Text, toColor(*design.foreground));
+  }
+  if (design.background) {
+    palette.setColor(QPalette::Base, toColor(*design.background));
+    palette.setColor(QPalette::Window, toColor(*design.background));
+  }
+  widget.setPalette(palette);
+}
+
+}  // namespace
+
+WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
+  setWindowTitle(toQString(design::kCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/tarvel.png")));
+  setFixedSize(pixels(design::kClientWidth), pixels(design::kClientHeight));
+  setFont(fontOf(design::kWindowFont));
+  createWidgets();
+  clockTimer_.setInterval(window_.Timer1.interval());
+  connect(&clockTimer_, &QTimer::timeout, this, [this] { window_.Timer1.tick(); });
+  clockTimer_.start();
+}
+
+WindowView::~WindowView() {
+  for (const auto& [object, control] : watched_)
+    const_cast<QObject*>(object)->removeEventFilter(this);
+}
+
+void WindowView::createWidgets() {
+  canvas_ = new Canvas(window_, this);
+  canvas_->setGeometry(rect());
+  // Created in this order, the labels lie above the drawing and the inputs above the labels.
+  for (Control* control : window_.controls()) {
+    if (control->kind() == ControlKind::Label) widgets_[control] = createWidget(*control);
+  }
+  std::vector<Control*> inputs;
+  for (Control* control : window_.controls()) {
+    if (control->takesFocus() || control->kind() == ControlKind::PushButton)
+      inputs.push_back(control);
+  }
+  std::stable_sort(inputs.begin(), inputs.end(), [](const Control* a, const Control* b) {
+    return a->design().tabIndex < b->design().tabIndex;
+  });
+  QWidget* previous = nullptr;
+  for (Control* control : inputs) {
+    QWidget* widget = createWidget(*control);
+    widgets_[control] = widget;
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
+  for (const auto& [control, widget] : widgets_)
+    sync(*control);
+}
+
+QWidget* WindowView::createWidget(Control& control) {
+  QWidget* widget = nullptr;
+  switch (control.kind()) {
+    case ControlKind::PushButton:
+      widget = createButton(control);
+      break;
+    case ControlKind::TextField:
+      widget = createField(control);
+      break;
+    case ControlKind::ComboBox:
+      widget = createCombo(control);
+      break;
+    case ControlKind::CheckBox:
+      widget = createCheckBox(control);
+      break;
+    case ControlKind::Label:
+      widget = createLabel(control);
+      break;
+    default:
+      return nullptr;
+  }
+  place(*widget, control);
+  return widget;
+}
+
+void WindowView::place(QWidget& widget, const Control& control) {
+  const ControlDesign& design = control.design();
+  widget.setGeometry(pixels(design.box));
+  if (design.font) widget.setFont(fontOf(*design.font));
+  setColours(widget, design);
+  widget.setAccessibleName(toQString(design.accessibleName));
+  widget.setObjectName(QString::fromStdString(control.fullName()));
+}
+
+void WindowView::watch(QObject& object, Control& control) {
+  watched_[&object] = &control;
+  object.installEventFilter(this);
+}
+
+QWidget* WindowView::createButton(Control& control) {
+  auto& button = static_cast<PushButton&>(control);
+  auto* widget = new QPushButton(toQString(button.caption()), this);
+  connect(widget, &QPushButton::clicked, this, [&button] { button.click(); });
+  watch(*widget, control);
+  return widget;
+}
+
+QWidget* WindowView::createField(Control& control) {
+  auto& field = static_cast<TextField&>(control);
+  auto* edit = new QLineEdit(this);
+  edit->setFrame(true);
+  if (control.design().alignment == Alignment::Center) edit->setAlignment(Qt::AlignCenter);
+  connect(edit, &QLineEdit::textEdited, this, [&field, edit](const QString& text) {
+    field.editedByUser(text.toStdString(), static_cast<std::size_t>(edit->cursorPosition()));
+  });
+  watch(*edit, control);
+  return edit;
+}
+
+QWidget* WindowView::createCombo(Control& control) {
+  auto& box = static_cast<ComboBox&>(control);
+  auto* combo = new QComboBox(this);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+          [&box](const QString& text) { box.editedByUser(text.toStdString()); });
+  connect(combo, &QComboBox::activated, this,
+          [&box, combo](int index) { box.pick(combo->itemText(index).toStdString()); });
+  watch(*combo, control);
+  watch(*combo->lineEdit(), control);
+  return combo;
+}
+
+QWidget* WindowView::createCheckBox(Control& control) {
+  auto& box = static_cast<CheckBox&>(control);
+  auto* widget = new QCheckBox(this);
+  widget->setAutoFillBackground(true);
+  connect(widget, &QCheckBox::clicked, this, [&box] { box.click(); });
+  watch(*widget, control);
+  return widget;
+}
+
+QWidget* WindowView::createLabel(Control& control) {
+  auto* label = new QLabel(this);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->setAlignment(control.design().alignment == Alignment::Center
+                          ? Qt::AlignHCenter | Qt::AlignTop
+                          : Qt::AlignLeft | Qt::AlignTop);
+  watch(*label, control);
+  return label;
+}
+
+void WindowView::sync(const Control& control) {
+  if (control.kind() == ControlKind::Line || control.kind() == ControlKind::Shape) {
+    canvas_->update();
+    return;
+  }
+  QWidget* widget = widgetOf(control);
+  if (!widget) return;
+  const QSignalBlocker blocker(widget);
+  widget->setEnabled(control.enabled());
+  widget->setVisible(control.visible());
+  if (const auto* field = dynamic_cast<const TextField*>(&control)) {
+    showBuffer(*static_cast<QLineEdit*>(widget), field->buffer(), control.design().maxLength);
+  } else if (const auto* box = dynamic_cast<const ComboBox*>(&control)) {
+    auto* combo = static_cast<QComboBox*>(widget);
+    if (combo->count() != static_cast<int>(box->list().size())) {
+      combo->clear();
+      for (const auto& item : box->list())
+        combo->addItem(toQString(item));
+    }
+    if (combo->currentText() != toQString(box->text())) combo->setEditText(toQString(box->text()));
+  } else if (const auto* check = dynamic_cast<const CheckBox*>(&control)) {
+    static_cast<QCheckBox*>(widget)->setChecked(check->value() == 1);
+  } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
+    static_cast<QLabel*>(widget)->setText(toQString(label->caption()));
+  }
+}
+
+void WindowView::focusWidgetOf(const Control& control) {
+  if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void WindowView::repaintDrawing() {
+  canvas_->repaint();
+}
+
+QWidget* WindowView::widgetOf(const Control& control) const {
+  const auto found = widgets_.find(&control);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+long WindowView::drawingPaints() const {
+  return canvas_->paints();
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  const auto found = watched_.find(watched);
+  if (found == watched_.end() || window_.ended()) return QWidget::eventFilter(watched, event);
+  Control& control = *found->second;
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      window_.setFocus(control);
+      break;
+    case QEvent::KeyPress:
+      return keyPressed(control, static_cast<QKeyEvent&>(*event));
+    case QEvent::MouseButtonRelease:
+      if (auto* label = dynamic_cast<Label*>(&control)) label->click();
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool WindowView::keyPressed(Control& control, QKeyEvent& event) {
+  const FocusMove move = focusMoveOf(event);
+  if (move != FocusMove::None) {
+    window_.tab(move == FocusMove::Forward);
+    return true;
+  }
+  auto* field = dynamic_cast<TextField*>(&control);
+  auto* edit = qobject_cast<QLineEdit*>(widgetOf(control));
+  if (!field || !edit) return false;  // a combo box edits its text itself
+  return fieldKeyPressed(*field, *edit, event);
+}
+
+bool WindowView::fieldKeyPressed(TextField& field, QLineEdit& edit, QKeyEvent& event) {
+  const auto code = characterCode(event);
+  if (!code) return false;
+  // The user may have moved the caret or selected with the widget's own keys or the mouse.
+  if (edit.hasSelectedText()) {
+    field.select(static_cast<std::size_t>(edit.selectionStart()),
+                 static_cast<std::size_t>(edit.selectedText().size()));
+  } else {
+    field.select(static_cast<std::size_t>(edit.cursorPosition()), 0);
+  }
+  const KeyOutcome outcome = field.typeKey(*code);
+  if (outcome == KeyOutcome::LeftToWidget) return false;
+  if (!window_.ended()) sync(field);
+  return true;
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  if (!window_.ended()) {
+    int cancel = 0;
+    window_.Form_Unload(cancel);
+  }
+  event->accept();
+}
+
+}  // namespace tarvel::qt

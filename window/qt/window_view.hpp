@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <unordered_map>
+
+namespace tarvel {
+class Control;
+class TextField;
+class WinDurOzirozador;
+}  // namespace tarvel
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+
+namespace tarvel::qt {
+
+class Canvas;
+
+// The real window over the control model, which stays the one source of truth.
+//
+// How a key press travels: the widget's key event reaches this view's event filter first. A key
+// that produces a character becomes its Windows-1252 code (63 outside the page), and the model's
+// field runs its key-press handler with it and applies the result to its own text. The widget
+// then shows the model's text and caret again (sync), so a swallowed key inserts nothing and a
+// replaced one inserts its replacement. Only an unchanged control code such as Ctrl+V goes on to
+// the widget, which then does its own paste or undo; that edit, like a paste from the context
+// menu, comes back through textEdited to the model's change handler. Keys without a character
+// (arrows, Home, End, Delete) are the widget's own and reach the model the same way.
+class WindowView : public QWidget {
+ public:
+  explicit WindowView(WinDurOzirozador& window);
+  ~WindowView() override;
+
+  // Model to widget: the control's properties as the model holds them.
+  void sync(const Control& control);
+  void focusWidgetOf(const Control& control);
+  // Paints the drawing now, not at the next idle moment: each step of a sweep is seen.
+  void repaintDrawing();
+
+  QWidget* widgetOf(const Control& control) const;
+  QTimer& clockTimer() { return clockTimer_; }
+  long drawingPaints() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createWidgets();
+  QWidget* createWidget(Control& control);
+  QWidget* createButton(Control& control);
+  QWidget* createField(Control& control);
+  QWidget* createCombo(Control& control);
+  QWidget* createCheckBox(Control& control);
+  QWidget* createLabel(Control& control);
+  void place(QWidget& widget, const Control& control);
+  void watch(QObject& object, Control& control);
+  bool keyPressed(Control& control, QKeyEvent& event);
+  bool fieldKeyPressed(TextField& field, QLineEdit& edit, QKeyEvent& event);
+
+  WinDurOzirozador& window_;
+  Canvas* canvas_ = nullptr;
+  QTimer clockTimer_;
+  std::unordered_map<const Control*, QWidget*> widgets_;
+  std::unordered_map<const QObject*, Control*> watched_;
+};
+
+}  // namespace tarvel::qt
