@@ -46,10 +46,10 @@ void setColours(QWidget& widget, const ControlDesign& design) {
     palette.setColor(QPalette::WindowText, toColor(*design.foreground));
     palette.setColor(QPalette::Text, toColor(*design.foreground));
   }
-  if (design.background) {
+  // A check box's colour is the ground around its box; the box itself keeps the field colour.
+  if (design.background && design.kind != ControlKind::CheckBox)
     palette.setColor(QPalette::Base, toColor(*design.background));
-    palette.setColor(QPalette::Window, toColor(*design.background));
-  }
+  if (design.background) palette.setColor(QPalette::Window, toColor(*design.background));
   widget.setPalette(palette);
 }
 

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs what building and testing Tarvel needs on Debian 12: with apt-get when run as root,
+# otherwise prints the apt-get line to run and stops.
+set -eu
+
+packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+fonts-liberation fonts-dejavu-core"
+
+missing=""
+for package in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $package"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  echo "Installing:$missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  # shellcheck disable=SC2086
+  apt-get install -y -q --no-install-recommends $missing
+else
+  echo "Tarvel needs these Debian packages. Run:"
+  echo "  sudo apt-get install --no-install-recommends$missing"
+  exit 1
+fi
