@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-fonts-liberation fonts-dejavu-core"
+fonts-liberation fonts-dejavu-core fonts-comic-neue"
 
 missing=""
 for package in $packages; do

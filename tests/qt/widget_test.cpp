@@ -19,6 +19,13 @@ namespace tarvel {
 namespace {
 
 class WidgetTest : public ::testing::Test {
+ public:
+  static std::filesystem::path newFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tarvel-widget-XXXXXX").string();
+    return ::mkdtemp(pattern.data());
+  }
+
  protected:
   WidgetTest() {
     platform.attach(view);
@@ -37,12 +44,6 @@ class WidgetTest : public ::testing::Test {
     for (const QChar c : text)
       QTest::sendKeyEvent(QTest::KeyAction::Click, &edit(control), Qt::Key_unknown, QString(c),
                           Qt::NoModifier);
-  }
-
-  static std::filesystem::path newFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tarvel-widget-XXXXXX").string();
-    return ::mkdtemp(pattern.data());
   }
 
   std::filesystem::path folder = newFolder();
@@ -154,6 +155,43 @@ TEST_F(WidgetTest, ClosingDuringASweepEndsTheProgramCleanly) {
   EXPECT_EQ(passes, 5);
   EXPECT_TRUE(platform.programEnded);
   EXPECT_TRUE(std::filesystem::exists(folder / "SavLoc.ini"));
+}
+
+// The real platform, writing its settings into a folder of the test's.
+class FolderedQtPlatform : public qt::QtPlatform {
+ public:
+  explicit FolderedQtPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  std::filesystem::path programFolder() override { return folder_; }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+// Closing while a message box is open leaves every event loop, the box's included, and no
+// handler touches a widget afterwards.
+TEST(ClosingTest, WhileAMessageBoxIsOpenEndsTheEventLoops) {
+  const auto folder = WidgetTest::newFolder();
+  FolderedQtPlatform platform(folder);
+  WinDurOzirozador window(platform);
+  qt::WindowView view(window);
+  platform.attach(view);
+  window.Form_Load();
+  view.show();
+  window.show();
+  bool boxWasOpen = false;
+  QTimer::singleShot(0, &view, [&] { window.Comhelp.click(); });
+  QTimer::singleShot(50, &view, [&] {
+    boxWasOpen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+    view.close();
+  });
+  // Stops a hanging loop rather than the whole suite.
+  QTimer::singleShot(5000, &view, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(boxWasOpen);
+  EXPECT_TRUE(window.ended());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(std::filesystem::exists(folder / "SavLoc.ini"));
+  std::filesystem::remove_all(folder);
 }
 
 struct BoxCase {
