@@ -66,9 +66,10 @@ WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
   clockTimer_.start();
 }
 
+// The children outlive this part of the view while they are destroyed: they must not reach a
+// filter whose maps are gone.
 WindowView::~WindowView() {
-  for (const auto& [object, control] : watched_)
-    const_cast<QObject*>(object)->removeEventFilter(this);
+  for (const auto& [object, control] : watched_) object->removeEventFilter(this);
 }
 
 void WindowView::createWidgets() {

@@ -64,7 +64,7 @@ class WindowView : public QWidget {
   Canvas* canvas_ = nullptr;
   QTimer clockTimer_;
   std::unordered_map<const Control*, QWidget*> widgets_;
-  std::unordered_map<const QObject*, Control*> watched_;
+  std::unordered_map<QObject*, Control*> watched_;
 };
 
 }  // namespace tarvel::qt
