@@ -13,11 +13,22 @@ std::string settingsLine(bool keepLocator, std::string_view locator) {
 
 namespace {
 
+// A stale temporary file may end inside a line (a power cut during an earlier exit): the new line
+// must start on a line of its own, or the reader would take it as the end of the stale item.
+std::string lineAfterStaleContent(FileSystem& files, const std::filesystem::path& temporary,
+                                  std::string_view line) {
+  std::string stale;
+  const bool unfinished = files.read(temporary, stale) == ReadStatus::Ok && !stale.empty() &&
+                          stale.back() != '\n' && stale.back() != '\r';
+  return (unfinished ? "\r\n" : "") + std::string(line);
+}
+
 bool writeTemporary(FileSystem& files, const std::filesystem::path& temporary,
                     std::string_view line) {
+  const std::string bytes = lineAfterStaleContent(files, temporary, line);
   const auto file = files.openForAppend(temporary);
   if (!file) return false;
-  const bool written = file->write(line) && file->sync();
+  const bool written = file->write(bytes) && file->sync();
   const bool closed = file->close();
   return written && closed;
 }

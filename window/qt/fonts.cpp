@@ -13,10 +13,10 @@ void installFontSubstitutes() {
                              {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
 }
 
-QFont fontOf(const FontSpec& spec) {
-  QFont font(QString::fromUtf8(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
+QFont fontOf(const FontSpec& wanted) {
+  QFont font(QString::fromUtf8(wanted.face.data(), static_cast<qsizetype>(wanted.face.size())));
+  font.setPointSizeF(wanted.points);
+  font.setBold(wanted.bold);
   return font;
 }
 
