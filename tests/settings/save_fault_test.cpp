@@ -1,0 +1,183 @@
+// Saving my locator at exit on a real folder when the disk fails at each step: the settings file
+// is always whole, old or new, the user hears about a failed save, and the program still ends.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <tuple>
+
+#include "settings/posix_file_system.hpp"
+#include "tests/support/faulty_file_system.hpp"
+#include "tests/support/temporary_folder.hpp"
+#include "tests/support/window_user.hpp"
+#include "window/headless_platform.hpp"
+#include "window/win_dur_ozirozador.hpp"
+
+namespace tarvel {
+namespace {
+
+using test_support::FaultyFileSystem;
+using test_support::readFile;
+using test_support::SaveStep;
+using test_support::TemporaryFolder;
+using test_support::writeFile;
+
+constexpr std::string_view kCannotSave =
+    "Impossible d'enregistrer le locator : le dossier des réglages est protégé en écriture.";
+constexpr std::string_view kOldLocator = "JN23XX";
+constexpr std::string_view kNewLocator = "IO91WM";
+
+std::string lineOf(bool keep, std::string_view locator) {
+  return keep ? '"' + std::string(locator) + "\"\r\n" : "\r\n";
+}
+
+// A program folder and a user folder on the real disk, and the file system the windows use.
+class SettingsFolders {
+ public:
+  SettingsFolders() { std::filesystem::create_directory(program()); }
+
+  std::filesystem::path program() const { return root_.path() / "program"; }
+  std::filesystem::path user() const { return root_.path() / "home" / ".config" / "tarvel"; }
+
+  PosixFileSystem disk;
+  FaultyFileSystem files{disk};
+
+ private:
+  TemporaryFolder root_;
+};
+
+// One run of the program: load, show, whatever the user does, close.
+struct ProgramRun {
+  explicit ProgramRun(SettingsFolders& folders)
+      : platform(folders.files, folders.program(), folders.user()) {
+    window.Form_Load();
+    window.show();
+  }
+  HeadlessPlatform platform;
+  WinDurOzirozador window{platform};
+};
+
+void exitKeeping(ProgramRun& run, bool keep, std::string_view locator) {
+  test_support::retypeMyLocator(run.window, locator);
+  test_support::setKeepBox(run.window, keep);
+  ASSERT_EQ(run.window.Text_M_Loc.text(), locator);
+  ASSERT_EQ(run.window.Check_Sauve.value(), keep ? 1 : 0);
+  test_support::closeWindow(run.window);
+}
+
+void expectCannotSaveShown(const HeadlessPlatform& platform, bool shown) {
+  ASSERT_EQ(platform.messages.size(), shown ? 1u : 0u);
+  if (!shown) return;
+  EXPECT_EQ(platform.messages[0].text, kCannotSave);
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(platform.messages[0].caption, "Tarvel-V1.1");
+}
+
+// The next start reads what the file holds: my locator and the box, or neither.
+void expectNextStartReads(SettingsFolders& folders, std::string_view locator) {
+  ProgramRun next(folders);
+  EXPECT_EQ(next.window.Text_M_Loc.text(), locator);
+  EXPECT_EQ(next.window.Check_Sauve.value(), locator.empty() ? 0 : 1);
+  EXPECT_TRUE(next.platform.messages.empty());
+}
+
+using FaultCase = std::tuple<std::optional<SaveStep>, bool /*old file*/, bool /*keep*/>;
+
+class SaveFaultTest : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(SaveFaultTest, FileStaysWholeAndAFailedSaveIsReported) {
+  const auto [failing, oldFile, keep] = GetParam();
+  SettingsFolders folders;
+  const auto settings = folders.program() / "SavLoc.ini";
+  if (oldFile) writeFile(settings, lineOf(true, kOldLocator));
+  folders.files.failingStep = failing;
+
+  ProgramRun run(folders);
+  ASSERT_EQ(run.window.Text_M_Loc.text(), oldFile ? kOldLocator : "");
+  EXPECT_NO_THROW(exitKeeping(run, keep, kNewLocator));
+
+  // The rename happens before the folder is synced, so only that failure leaves the new file.
+  const bool replaced = !failing || *failing == SaveStep::SyncFolder;
+  const std::optional<std::string> oldContent =
+      oldFile ? std::optional(lineOf(true, kOldLocator)) : std::nullopt;
+  EXPECT_EQ(readFile(settings), replaced ? lineOf(keep, kNewLocator) : oldContent);
+  EXPECT_FALSE(std::filesystem::exists(folders.program() / "setting.tmp"));
+  expectCannotSaveShown(run.platform, failing.has_value());
+  EXPECT_TRUE(run.platform.programEnded);
+  EXPECT_TRUE(run.window.ended());
+
+  folders.files.failingStep.reset();
+  expectNextStartReads(folders,
+                       replaced ? (keep ? kNewLocator : "") : (oldFile ? kOldLocator : ""));
+}
+
+std::string faultCaseName(const ::testing::TestParamInfo<FaultCase>& info) {
+  const auto [failing, oldFile, keep] = info.param;
+  return std::string(failing ? "Failing" + std::string(test_support::stepName(*failing))
+                             : std::string("NoFault")) +
+         (oldFile ? "_OldFile" : "_NoFile") + (keep ? "_Kept" : "_NotKept");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStep, SaveFaultTest,
+    ::testing::Combine(::testing::Values(std::nullopt, std::optional(SaveStep::OpenTemporary),
+                                         std::optional(SaveStep::Write),
+                                         std::optional(SaveStep::Sync),
+                                         std::optional(SaveStep::Close),
+                                         std::optional(SaveStep::Replace),
+                                         std::optional(SaveStep::SyncFolder)),
+                       ::testing::Bool(), ::testing::Bool()),
+    faultCaseName);
+
+TEST(ReadOnlyProgramFolderTest, LocatorIsKeptInTheUserFolderAndReadBackFromThere) {
+  SettingsFolders folders;
+  folders.files.readOnlyFolders = {folders.program()};
+  ASSERT_FALSE(std::filesystem::exists(folders.user()));
+
+  ProgramRun first(folders);
+  EXPECT_EQ(first.window.folderPath, folders.user().string() + "/");
+  exitKeeping(first, true, kNewLocator);
+
+  expectCannotSaveShown(first.platform, false);
+  EXPECT_TRUE(first.platform.programEnded);
+  EXPECT_EQ(readFile(folders.user() / "SavLoc.ini"), lineOf(true, kNewLocator));
+  EXPECT_FALSE(std::filesystem::exists(folders.program() / "SavLoc.ini"));
+  EXPECT_FALSE(std::filesystem::exists(folders.program() / "setting.tmp"));
+
+  ProgramRun second(folders);
+  EXPECT_EQ(second.window.Text_M_Loc.text(), kNewLocator);
+  EXPECT_EQ(second.window.Check_Sauve.value(), 1);
+  EXPECT_FALSE(second.window.Com_M_RAZ.enabled());
+  EXPECT_FALSE(second.window.Text_M_Lat_Deg.text().empty());  // my station computed at load
+}
+
+TEST(ReadOnlyProgramFolderTest, NoWritableFolderAtAllIsReportedAndTheProgramStillEnds) {
+  SettingsFolders folders;
+  folders.files.readOnlyFolders = {folders.program(), folders.user().parent_path().parent_path()};
+
+  ProgramRun run(folders);
+  EXPECT_NO_THROW(exitKeeping(run, true, kNewLocator));
+
+  expectCannotSaveShown(run.platform, true);
+  EXPECT_TRUE(run.platform.programEnded);
+  EXPECT_FALSE(std::filesystem::exists(folders.user()));
+  EXPECT_FALSE(std::filesystem::exists(folders.program() / "SavLoc.ini"));
+}
+
+TEST(StaleTemporaryFileTest, NewLineFollowsTheStaleOneAndTheWholeBecomesTheSettingsFile) {
+  SettingsFolders folders;
+  writeFile(folders.program() / "SavLoc.ini", lineOf(true, kOldLocator));
+  writeFile(folders.program() / "setting.tmp", lineOf(true, "PM95VQ"));
+
+  ProgramRun run(folders);
+  exitKeeping(run, true, kNewLocator);
+
+  expectCannotSaveShown(run.platform, false);
+  EXPECT_EQ(readFile(folders.program() / "SavLoc.ini"),
+            lineOf(true, "PM95VQ") + lineOf(true, kNewLocator));
+  EXPECT_FALSE(std::filesystem::exists(folders.program() / "setting.tmp"));
+  expectNextStartReads(folders, kNewLocator);  // the last line counts
+}
+
+}  // namespace
+}  // namespace tarvel

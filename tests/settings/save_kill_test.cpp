@@ -1,0 +1,166 @@
+// Crash safety of the save: a child process saves my locator on a real folder and is killed with
+// SIGKILL just before or just after each step. Whatever the point, the settings file must hold
+// the whole old line or the whole new one, the next start must read a locator, and the exit after
+// the crash must still save.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "settings/posix_file_system.hpp"
+#include "settings/settings_writer.hpp"
+#include "tests/support/faulty_file_system.hpp"
+#include "tests/support/temporary_folder.hpp"
+#include "tests/support/window_user.hpp"
+#include "window/headless_platform.hpp"
+#include "window/win_dur_ozirozador.hpp"
+
+namespace tarvel {
+namespace {
+
+using test_support::FaultyFileSystem;
+using test_support::Moment;
+using test_support::SaveStep;
+
+constexpr int kRepeats = 8;
+constexpr int kSurvived = 3;  // the child's exit status when its kill point was never reached
+constexpr std::string_view kAfterCrashLocator = "PM95VQ";
+
+enum class Route { Writer, WindowExit };
+
+struct KillPoint {
+  SaveStep step;
+  Moment moment;
+};
+
+struct Direction {
+  std::string_view from, to;
+};
+
+constexpr Direction kDirections[] = {{"JN23XX", "IO91WM"}, {"IO91WM", "JN23XX"}};
+
+std::string lineOf(std::string_view locator) {
+  return settings::settingsLine(true, locator);
+}
+
+std::vector<KillPoint> everyKillPoint() {
+  std::vector<KillPoint> points;
+  for (const SaveStep step : test_support::kSaveSteps) {
+    points.push_back({step, Moment::Before});
+    points.push_back({step, Moment::After});
+  }
+  return points;
+}
+
+// The rename is the one step that changes what the folder holds.
+bool newLineExpected(const KillPoint& point) {
+  return point.step == SaveStep::SyncFolder ||
+         (point.step == SaveStep::Replace && point.moment == Moment::After);
+}
+
+void runWindowExit(FileSystem& files, const std::filesystem::path& folder,
+                   std::string_view locator) {
+  HeadlessPlatform platform(files, folder, folder / "user");
+  WinDurOzirozador window(platform);
+  window.Form_Load();
+  window.show();
+  test_support::retypeMyLocator(window, locator);
+  test_support::setKeepBox(window, true);
+  test_support::closeWindow(window);
+}
+
+[[noreturn]] void saveAndDie(Route route, const std::filesystem::path& folder,
+                             std::string_view locator, KillPoint point) {
+  PosixFileSystem disk;
+  FaultyFileSystem files(disk);
+  files.onStep = [point](SaveStep step, Moment moment) {
+    if (step == point.step && moment == point.moment) ::raise(SIGKILL);
+  };
+  if (route == Route::Writer) {
+    settings::saveSettingsLine(files, folder, lineOf(locator));
+  } else {
+    runWindowExit(files, folder, locator);
+  }
+  ::_exit(kSurvived);
+}
+
+// The locator a new window reads at its start.
+std::string nextStartLocator(FileSystem& files, const std::filesystem::path& folder) {
+  HeadlessPlatform platform(files, folder, folder / "user");
+  WinDurOzirozador window(platform);
+  window.Form_Load();
+  return window.Text_M_Loc.text();
+}
+
+struct Tally {
+  int kills = 0;
+  int losses = 0;
+};
+
+class SaveKillTest : public ::testing::TestWithParam<Route> {
+ protected:
+  void killOnce(const Direction& direction, const KillPoint& point) {
+    const auto settings = folder_.path() / "SavLoc.ini";
+    std::filesystem::remove(folder_.path() / "setting.tmp");
+    test_support::writeFile(settings, lineOf(direction.from));
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) saveAndDie(GetParam(), folder_.path(), direction.to, point);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+        << "the child was not killed at " << test_support::stepName(point.step);
+    ++tally_.kills;
+
+    const auto content = test_support::readFile(settings);
+    const bool whole = content == lineOf(direction.from) || content == lineOf(direction.to);
+    EXPECT_EQ(content, lineOf(newLineExpected(point) ? direction.to : direction.from))
+        << "killed " << (point.moment == Moment::Before ? "before " : "after ")
+        << test_support::stepName(point.step);
+    const std::string read = nextStartLocator(disk_, folder_.path());
+    const bool readable = read == direction.from || read == direction.to;
+    EXPECT_TRUE(readable) << "next start read \"" << read << "\"";
+
+    // What a crash leaves behind must not stop the next exit from saving.
+    runWindowExit(disk_, folder_.path(), kAfterCrashLocator);
+    const bool recovered = nextStartLocator(disk_, folder_.path()) == kAfterCrashLocator;
+    EXPECT_TRUE(recovered) << "the exit after the crash did not save";
+    if (!whole || !readable || !recovered) ++tally_.losses;
+  }
+
+  void report() {
+    std::cout << "kills: " << tally_.kills << ", losses: " << tally_.losses << '\n';
+    RecordProperty("kills", tally_.kills);
+    RecordProperty("losses", tally_.losses);
+  }
+
+  test_support::TemporaryFolder folder_;
+  PosixFileSystem disk_;
+  Tally tally_;
+};
+
+TEST_P(SaveKillTest, KillAtEveryStepLosesNoLocator) {
+  const std::vector<KillPoint> points = everyKillPoint();
+  for (int repeat = 0; repeat < kRepeats; ++repeat) {
+    for (const Direction& direction : kDirections) {
+      for (const KillPoint& point : points)
+        killOnce(direction, point);
+    }
+  }
+  report();
+  EXPECT_EQ(tally_.kills, kRepeats * 2 * static_cast<int>(points.size()));
+  EXPECT_EQ(tally_.losses, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothRoutes, SaveKillTest,
+                         ::testing::Values(Route::Writer, Route::WindowExit), [](const auto& info) {
+                           return info.param == Route::Writer ? "SettingsWriter" : "WindowExit";
+                         });
+
+}  // namespace
+}  // namespace tarvel
