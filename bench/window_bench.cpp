@@ -1,0 +1,65 @@
+// From the sixth key typed into the correspondent's locator to the labels written: checking,
+// decoding, encoding, distance and azimuth, the needle's sweep (one empty event-loop pass a
+// degree) and the correspondent's time, on a headless window whose own locator was kept.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "settings/posix_file_system.hpp"
+#include "window/headless_platform.hpp"
+#include "window/win_dur_ozirozador.hpp"
+
+namespace tarvel {
+namespace {
+
+class ProgramFolder {
+ public:
+  ProgramFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "tarvel-bench-XXXXXX").string();
+    path = ::mkdtemp(pattern.data());
+    std::ofstream(path / "SavLoc.ini", std::ios::binary) << "\"JN23XX\"\r\n";
+  }
+  ~ProgramFolder() { std::filesystem::remove_all(path); }
+  std::filesystem::path path;
+};
+
+void typeText(TextField& field, std::string_view text) {
+  for (const char character : text)
+    field.typeKey(character);
+}
+
+void sixthKeyToLabels(benchmark::State& state, std::string_view correspondent) {
+  ProgramFolder folder;
+  PosixFileSystem files;
+  HeadlessPlatform platform(files, folder.path, folder.path / "user");
+  WinDurOzirozador window(platform);
+  window.Form_Load();
+  window.show();
+  if (window.Text_M_Loc.text() != "JN23XX") state.SkipWithError("my locator was not kept");
+
+  typeText(window.Text_S_Loc, correspondent.substr(0, 5));
+  const std::int16_t sixth = correspondent[5];
+  const long passesBefore = platform.eventLoopPasses;
+  for (auto _ : state) {
+    window.Text_S_Loc.typeKey(sixth);
+    state.PauseTiming();
+    window.Text_S_Loc.typeKey(key::kBackspace);  // five characters again, the needle at rest
+    state.ResumeTiming();
+  }
+  if (window.LabelDistance.caption().rfind("Distance: ", 0) != 0)
+    state.SkipWithError("the labels were not written");
+  state.counters["passes"] =
+      benchmark::Counter(static_cast<double>(platform.eventLoopPasses - passesBefore),
+                         benchmark::Counter::kAvgIterations);
+  state.SetLabel(window.LabelDistance.caption() + ", " + window.LabelAzimut.caption());
+}
+BENCHMARK_CAPTURE(sixthKeyToLabels, IO91WM, std::string_view("IO91WM"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(sixthKeyToLabels, KN12AA, std::string_view("KN12AA"))
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tarvel
