@@ -1,0 +1,110 @@
+// Distance and azimuth: the known cases, the cases the formulas leave undefined, and an
+// independent check against the haversine and atan2 forms.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+
+#include "path/distance_azimuth.hpp"
+
+namespace tarvel::path {
+namespace {
+
+struct PathCase {
+  const char* name;
+  double latitudeMon, longitudeMon, latitudeSon, longitudeSon;  // longitude west positive
+  int kilometres, azimuth;
+};
+
+class DistanceTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(DistanceTest, GivesWholeKilometresAndDegrees) {
+  const PathCase& c = GetParam();
+  const DistanceAzimuth result =
+      distanceAndAzimuth(c.latitudeMon, c.longitudeMon, c.latitudeSon, c.longitudeSon);
+  EXPECT_EQ(result.kilometres, c.kilometres);
+  EXPECT_EQ(result.azimuth, c.azimuth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DistanceTest,
+    ::testing::Values(PathCase{"marseilleToParis", 43.3, -5.5, 48.85, -2.35, 664, 340},
+                      PathCase{"toTokyo", 43, -5, 35, -139, 10179, 36},
+                      PathCase{"toNewYork", 43, -5, 40, 74, 6341, 297},
+                      PathCase{"equatorEast", 0, 0, 0, -90, 10019, 90},
+                      PathCase{"equatorWest", 0, 0, 0, 90, 10019, 270},
+                      // Due north the side rule gives 360, not 0.
+                      PathCase{"dueNorth", 43, -5, 50, -5, 779, 360},
+                      PathCase{"justEastOfNorth", 43, -5, 60, -5.1, 1893, 0},
+                      // The shorter way round: from 179° E to 179° W lies 2° to the east.
+                      PathCase{"acrossTheDateLineEastward", 0, -179, 0, 179, 223, 90},
+                      PathCase{"acrossTheDateLineWestward", 0, 179, 0, -179, 223, 270},
+                      PathCase{"coincident", 45.5, -7.25, 45.5, -7.25, 0, 0},
+                      PathCase{"bothNeverStored", 0, 0, 0, 0, 0, 0},
+                      PathCase{"antipodesOnTheEquator", 0, 0, 0, 180, 20038, 0},
+                      PathCase{"antipodesAtThePoles", 90, 0, -90, 0, 20038, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+constexpr double kRadius = kEarthCircumference / (2 * std::numbers::pi);
+
+long double haversineKilometres(long double lat1, long double lonEast1, long double lat2,
+                                long double lonEast2) {
+  const long double toRadians = std::numbers::pi_v<long double> / 180;
+  const long double dLat = (lat2 - lat1) * toRadians, dLon = (lonEast2 - lonEast1) * toRadians;
+  const long double h = std::pow(std::sin(dLat / 2), 2) + std::cos(lat1 * toRadians) *
+                                                              std::cos(lat2 * toRadians) *
+                                                              std::pow(std::sin(dLon / 2), 2);
+  return 2 * kRadius * std::asin(std::sqrt(h));
+}
+
+double initialBearing(double lat1, double lonEast1, double lat2, double lonEast2) {
+  const double toRadians = std::numbers::pi / 180;
+  const double p1 = lat1 * toRadians, p2 = lat2 * toRadians,
+               dLon = (lonEast2 - lonEast1) * toRadians;
+  const double y = std::sin(dLon) * std::cos(p2);
+  const double x = std::cos(p1) * std::sin(p2) - std::sin(p1) * std::cos(p2) * std::cos(dLon);
+  return std::fmod(std::atan2(y, x) / toRadians + 360, 360);
+}
+
+double circularDifference(double a, double b) {
+  const double d = std::fmod(std::fabs(a - b), 360);
+  return std::min(d, 360 - d);
+}
+
+TEST(DistanceAgreement, WithHaversineAndTheInitialBearingForRandomPairs) {
+  std::mt19937 generator(20261207);
+  std::uniform_real_distribution<double> latitude(-90, 90), longitude(-180, 180);
+  int compared = 0;
+  for (int i = 0; i < 5000; ++i) {
+    const double latM = latitude(generator), lonM = longitude(generator);
+    const double latS = latitude(generator), lonS = longitude(generator);
+    const DistanceAzimuth result = distanceAndAzimuth(latM, lonM, latS, lonS);
+    ASSERT_GE(result.azimuth, 0);
+    ASSERT_LE(result.azimuth, 360);
+    const long double exact = haversineKilometres(latM, -lonM, latS, -lonS);
+    const bool nearPole = std::fabs(latM) > 89 || std::fabs(latS) > 89;
+    const bool nearAntipode = exact > kRadius * (std::numbers::pi - std::numbers::pi / 180);
+    if (nearPole || nearAntipode) continue;
+    ++compared;
+    EXPECT_NEAR(result.kilometres, static_cast<double>(exact), 1.0)
+        << latM << " " << lonM << " " << latS << " " << lonS;
+    EXPECT_LE(circularDifference(result.azimuth, initialBearing(latM, -lonM, latS, -lonS)), 1.0)
+        << latM << " " << lonM << " " << latS << " " << lonS;
+  }
+  EXPECT_GT(compared, 4500);
+}
+
+TEST(DistanceAgreement, NeverANaNNearThePolesOrTheAntipodes) {
+  for (const double lat : {90.0, 89.999999, -90.0, 0.0})
+    for (const double lon : {0.0, 180.0, -180.0, 179.999999}) {
+      const DistanceAzimuth result = distanceAndAzimuth(lat, 0, -lat, lon);
+      EXPECT_GE(result.kilometres, 0);
+      EXPECT_LE(result.kilometres, 20038);
+      EXPECT_GE(result.azimuth, 0);
+      EXPECT_LE(result.azimuth, 360);
+    }
+}
+
+}  // namespace
+}  // namespace tarvel::path

@@ -1,0 +1,96 @@
+// The settings file's items as the reader finds them, and the line the writer makes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/settings_folder.hpp"
+#include "settings/settings_reader.hpp"
+#include "settings/settings_writer.hpp"
+
+namespace tarvel::settings {
+namespace {
+
+struct ReadCase {
+  const char* name;
+  std::string bytes;
+  std::vector<std::string> items;
+};
+
+class ReaderTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReaderTest, FindsTheItems) {
+  std::vector<std::string> items;
+  forEachItem(GetParam().bytes, [&](std::string_view item) { items.emplace_back(item); });
+  EXPECT_EQ(items, GetParam().items);
+  const auto last = lastItem(GetParam().bytes);
+  if (items.empty()) {
+    EXPECT_FALSE(last.has_value());
+  } else {
+    EXPECT_EQ(last, items.back());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReaderTest,
+    ::testing::Values(
+        ReadCase{"quotedLocator", "\"JN23XX\"\r\n", {"JN23XX"}},
+        ReadCase{"emptyLine", "\r\n", {""}}, ReadCase{"emptyFile", "", {}},
+        ReadCase{"twoLines", "\"JN23XX\"\r\n\"IO91WM\"\r\n", {"JN23XX", "IO91WM"}},
+        ReadCase{"locatorThenEmptyLine", "\"JN23XX\"\r\n\r\n", {"JN23XX", ""}},
+        ReadCase{"noLineEnd", "\"JN23XX\"", {"JN23XX"}},
+        ReadCase{"commaAndBlanksInsideQuotes", "\" a, b \"\r\n", {" a, b "}},
+        ReadCase{"afterTheClosingQuoteSkipped", "\"JN\"23,IO\r\n", {"JN", "IO"}},
+        ReadCase{"unquotedTrimmed", "   JN23XX   \r\n", {"JN23XX"}},
+        ReadCase{"commaSeparated", "a,b\r\n", {"a", "b"}},
+        ReadCase{"unclosedQuoteTakesTheLine", "\"JN23\r\n\"IO91WM\"\r\n", {"JN23", "IO91WM"}},
+        ReadCase{"loneLineFeeds", "\"JN23XX\"\n\n", {"JN23XX", ""}},
+        ReadCase{"emptyQuoted", "\"\"\r\n", {""}},
+        ReadCase{
+            "bytesKeptAsTheyAre", std::string("\"\xC9\0\"\r\n", 6), {std::string("\xC9\0", 2)}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Reader, ReadsATenMegabyteLineWhole) {
+  const std::string locator(10'000'000, 'J');
+  EXPECT_EQ(lastItem("\"" + locator + "\"\r\n"), locator);
+  EXPECT_EQ(lastItem(locator), locator);
+  EXPECT_EQ(lastItem("\"" + locator), locator);
+}
+
+struct LineCase {
+  const char* name;
+  bool keep;
+  const char* locator;
+  std::string bytes;
+};
+
+class WriterTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(WriterTest, MakesTheLineInWindows1252) {
+  EXPECT_EQ(settingsLine(GetParam().keep, GetParam().locator), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, WriterTest,
+                         ::testing::Values(LineCase{"kept", true, "JN23XX", "\"JN23XX\"\r\n"},
+                                           LineCase{"notKept", false, "JN23XX", "\r\n"},
+                                           LineCase{"keptEmpty", true, "", "\"\"\r\n"},
+                                           LineCase{"unescaped", true, "a\"b,c", "\"a\"b,c\"\r\n"},
+                                           LineCase{"accented", true, "É", "\"\xC9\"\r\n"},
+                                           LineCase{"outsideThePage", true, "Ω", "\"?\"\r\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsFolder, SeparatorAddedOnlyWhenMissing) {
+  EXPECT_EQ(withSeparator("/opt/tarvel"), "/opt/tarvel/");
+  EXPECT_EQ(withSeparator("/opt/tarvel/"), "/opt/tarvel/");
+  EXPECT_EQ(withSeparator("/"), "/");
+}
+
+TEST(SettingsFolder, UserFolderFollowsXdgConfigHome) {
+  EXPECT_EQ(userConfigFolder("/cfg", "/home/f6abc"), "/cfg/tarvel");
+  EXPECT_EQ(userConfigFolder(nullptr, "/home/f6abc"), "/home/f6abc/.config/tarvel");
+  EXPECT_EQ(userConfigFolder("", "/home/f6abc"), "/home/f6abc/.config/tarvel");
+  EXPECT_EQ(userConfigFolder("relative", "/home/f6abc"), "/home/f6abc/.config/tarvel");
+}
+
+}  // namespace
+}  // namespace tarvel::settings
