@@ -1,4 +1,6 @@
 // The needle's sweep: one step a degree, each followed by one pass of the event loop.
+#include <string>
+
 #include "tests/window/window_fixture.hpp"
 
 namespace tarvel {
@@ -29,7 +31,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NeedleCase{0, 2100, 895}, NeedleCase{45, 2704.5764f, 1145.4237f},
                       NeedleCase{90, 2955, 1750}, NeedleCase{135, 2704.5764f, 2354.5764f},
                       NeedleCase{180, 2100, 2605}, NeedleCase{270, 1245, 1750},
-                      NeedleCase{340, 1807.5728f, 946.5628f}, NeedleCase{360, 2100, 895}));
+                      NeedleCase{340, 1807.5728f, 946.5628f}, NeedleCase{360, 2100, 895}),
+    [](const auto& info) {
+      return "azimuth" + std::to_string(static_cast<int>(info.param.azimuth));
+    });
 
 // Each pass sees the needle one degree further on: the sweep is visible step by step.
 TEST_F(WindowTest, EveryPassSeesTheNextDegree) {
