@@ -33,6 +33,16 @@ TEST(EditBuffer, MaximumLengthLimitsTypingAndPastingButNotAssigning) {
   EXPECT_FALSE(buffer.paste("1"));
 }
 
+TEST(EditBuffer, PasteOverASelectionGetsItsRoom) {
+  EditBuffer buffer(6);
+  buffer.assign("JN23XX");
+  buffer.select(4, 2);
+  EXPECT_TRUE(buffer.paste("ABCD"));
+  EXPECT_EQ(buffer.text(), "JN23AB");
+  EXPECT_EQ(buffer.caret(), 6u);
+  EXPECT_EQ(buffer.selectionLength(), 0u);
+}
+
 TEST(EditBuffer, BackspaceAndDeleteAtTheEdgesChangeNothing) {
   EditBuffer buffer(0);
   buffer.assign("ab");
@@ -58,7 +68,13 @@ TEST(EditBuffer, CaretKeysMoveWithinTheText) {
   buffer.apply(EditKey::Delete);
   EXPECT_EQ(buffer.text(), "éü");
   buffer.select(10, 5);  // clamped to the text
-  EXPECT_LE(buffer.caret(), 2u);
+  EXPECT_EQ(buffer.selectionStart(), 2u);
+  EXPECT_EQ(buffer.selectionLength(), 0u);
+  EXPECT_EQ(buffer.caret(), 2u);
+  buffer.select(1, 5);
+  EXPECT_EQ(buffer.selectionLength(), 1u);
+  EXPECT_TRUE(buffer.backspace());  // removes the selection only
+  EXPECT_EQ(buffer.text(), "é");
 }
 
 }  // namespace

@@ -28,6 +28,18 @@ INSTANTIATE_TEST_SUITE_P(Texts, LeadingDigitsTest,
                                            ReadCase{"4.5", 4},
                                            ReadCase{"99999999999999999999", 1e20}));
 
+TEST(NumberText, LeadingDigitsAreTheDigitsBeforeAnythingElse) {
+  EXPECT_EQ(number_text::leadingDigits("074abc"), "074");
+  EXPECT_EQ(number_text::leadingDigits("x12"), "");
+  EXPECT_EQ(number_text::leadingDigits(""), "");
+}
+
+TEST(NumberText, WholeNumbersArePlainDigits) {
+  EXPECT_EQ(number_text::wholeNumber(0), "0");
+  EXPECT_EQ(number_text::wholeNumber(664), "664");
+  EXPECT_EQ(number_text::wholeNumber(1234567), "1234567");
+}
+
 // French locales write 10 179,5: the window's texts must not follow the machine's locale.
 struct FrenchNumbers : std::numpunct<char> {
   char do_decimal_point() const override { return ','; }
@@ -38,11 +50,11 @@ struct FrenchNumbers : std::numpunct<char> {
 TEST(Locale, TextsDoNotDependOnTheGlobalLocale) {
   const std::locale previous =
       std::locale::global(std::locale(std::locale::classic(), new FrenchNumbers));
-  const std::string distance = number_text::wholeNumber(10179);
+  const std::string distance = number_text::wholeNumber(12345);
   const std::string time = path::hhmmss({9, 5, 7});
   const double value = number_text::numericValue("1234");
   std::locale::global(previous);
-  EXPECT_EQ(distance, "10179");
+  EXPECT_EQ(distance, "12345");
   EXPECT_EQ(time, "09:05:07");
   EXPECT_EQ(value, 1234);
 }

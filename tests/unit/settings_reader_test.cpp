@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"noLineEnd", "\"JN23XX\"", {"JN23XX"}},
         ReadCase{"commaAndBlanksInsideQuotes", "\" a, b \"\r\n", {" a, b "}},
         ReadCase{"afterTheClosingQuoteSkipped", "\"JN\"23,IO\r\n", {"JN", "IO"}},
+        ReadCase{"blanksBeforeTheQuote", "  \"JN23XX\"\r\n", {"JN23XX"}},
+        ReadCase{"loneCarriageReturn", "\"JN23XX\"\r\"IO91WM\"", {"JN23XX", "IO91WM"}},
         ReadCase{"unquotedTrimmed", "   JN23XX   \r\n", {"JN23XX"}},
         ReadCase{"commaSeparated", "a,b\r\n", {"a", "b"}},
         ReadCase{"unclosedQuoteTakesTheLine", "\"JN23\r\n\"IO91WM\"\r\n", {"JN23", "IO91WM"}},
@@ -75,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, WriterTest,
                                            LineCase{"notKept", false, "JN23XX", "\r\n"},
                                            LineCase{"keptEmpty", true, "", "\"\"\r\n"},
                                            LineCase{"unescaped", true, "a\"b,c", "\"a\"b,c\"\r\n"},
-                                           LineCase{"accented", true, "É", "\"\xC9\"\r\n"},
+                                           LineCase{"accented", true, "é", "\"\xE9\"\r\n"},
                                            LineCase{"outsideThePage", true, "Ω", "\"?\"\r\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
