@@ -24,7 +24,7 @@ class HeadlessPlatform : public Platform {
 
   void showMessage(std::string_view text, MessageIcon icon, std::string_view caption) override;
   void runEventLoopPass() override;
-  void giveFocus(const Control& control) override { focusGiven = &control; }
+  void giveFocus(const Control&) override {}
   void controlChanged(const Control&) override {}
   TimeOfDay timeOfDay() override { return time; }
   CalendarDate today() override { return date; }
@@ -40,7 +40,6 @@ class HeadlessPlatform : public Platform {
   std::function<void(const RecordedMessage&)> onMessage;
   std::function<void()> onEventLoopPass;
   long eventLoopPasses = 0;
-  const Control* focusGiven = nullptr;
   bool programEnded = false;
 
  private:

@@ -78,13 +78,4 @@ std::size_t length(std::string_view text) {
   return count;
 }
 
-char32_t at(std::string_view text, std::size_t position) {
-  std::size_t pos = 0;
-  for (std::size_t index = 0; pos < text.size(); ++index) {
-    const char32_t c = next(text, pos);
-    if (index == position) return c;
-  }
-  return 0;
-}
-
 }  // namespace tarvel::utf8

@@ -15,7 +15,4 @@ void append(std::string& text, char32_t character);
 
 std::size_t length(std::string_view text);
 
-// The character at a position counted from 0, or U+0000 past the end.
-char32_t at(std::string_view text, std::size_t position);
-
 }  // namespace tarvel::utf8

@@ -46,8 +46,6 @@ TEST(Utf8, MalformedBytesStillDecode) {
       "b");
   EXPECT_EQ(characters, (std::u32string{U'a', U'\uFFFD', U'b'}));
   EXPECT_EQ(utf8::length("éé"), 2u);
-  EXPECT_EQ(utf8::at("aé€😀", 3), U'😀');
-  EXPECT_EQ(utf8::at("aé", 2), U'\0');
   EXPECT_EQ(utf8::encode(utf8::decode("aé€😀")), "aé€😀");
 }
 

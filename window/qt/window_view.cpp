@@ -56,6 +56,7 @@ void setColours(QWidget& widget, const ControlDesign& design) {
 }  // namespace
 
 WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
+  setObjectName(toQString(design::kWindowName));
   setWindowTitle(toQString(design::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/tarvel.png")));
   setFixedSize(pixels(design::kClientWidth), pixels(design::kClientHeight));
@@ -69,7 +70,8 @@ WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
 // The children outlive this part of the view while they are destroyed: they must not reach a
 // filter whose maps are gone.
 WindowView::~WindowView() {
-  for (const auto& [object, control] : watched_) object->removeEventFilter(this);
+  for (const auto& [object, control] : watched_)
+    object->removeEventFilter(this);
 }
 
 void WindowView::createWidgets() {
