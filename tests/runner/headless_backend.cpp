@@ -64,7 +64,7 @@ bool HeadlessBackend::pick(ComboBox& box, std::string_view item) {
 
 bool HeadlessBackend::click(Control& control) {
   if (auto* button = dynamic_cast<PushButton*>(&control)) {
-    if (!button->enabled() || !button->visible()) return false;
+    // Neither takes a disabled or hidden button: the focus stays and the click answers false.
     window_->setFocus(*button);
     return button->click();
   }
