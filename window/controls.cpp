@@ -14,11 +14,12 @@ bool isControlCode(std::int16_t code) {
 
 }  // namespace
 
-Control::Control(Form& form, std::string_view name, int index)
+Control::Control(Form& form, ControlKind kind, std::string_view name, int index)
     : form_(form),
       design_(design::of(name, index)),
       enabled_(design_.enabled),
       visible_(design_.visible) {
+  if (design_.kind != kind) std::abort();
   form.enrol(*this);
 }
 
@@ -63,7 +64,7 @@ bool PushButton::click() {
 }
 
 TextField::TextField(Form& form, std::string_view name)
-    : Control(form, name), buffer_(static_cast<std::size_t>(design().maxLength)) {
+    : ControlOf(form, name), buffer_(static_cast<std::size_t>(design().maxLength)) {
   buffer_.assign(design().text);
 }
 
@@ -117,7 +118,7 @@ void TextField::select(std::size_t start, std::size_t length) {
   buffer_.select(start, length);
 }
 
-ComboBox::ComboBox(Form& form, std::string_view name) : Control(form, name) {
+ComboBox::ComboBox(Form& form, std::string_view name) : ControlOf(form, name) {
   buffer_.assign(design().text);
 }
 
@@ -184,7 +185,7 @@ void Label::click() {
 }
 
 Line::Line(Form& form, std::string_view name, int index)
-    : Control(form, name, index), ends_(design().ends) {}
+    : ControlOf(form, name, index), ends_(design().ends) {}
 
 void Line::set(float& coordinate, float value) {
   if (coordinate == value) return;

@@ -35,7 +35,9 @@ inline constexpr std::int16_t kEscape = 27;
 
 class Control {
  public:
-  Control(Form& form, std::string_view name, int index = -1);
+  // The design of `name` must be of `kind`: a mismatch is a programming error and stops the
+  // program at once, so that a control is always the class its kind says.
+  Control(Form& form, ControlKind kind, std::string_view name, int index);
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -65,9 +67,17 @@ class Control {
   bool visible_;
 };
 
-class PushButton : public Control {
+// A control of one kind.
+template <ControlKind Kind>
+class ControlOf : public Control {
  public:
-  using Control::Control;
+  ControlOf(Form& form, std::string_view name, int index = -1)
+      : Control(form, Kind, name, index) {}
+};
+
+class PushButton : public ControlOf<ControlKind::PushButton> {
+ public:
+  using ControlOf::ControlOf;
   std::function<void()> onClick;
 
   std::string_view caption() const { return design().text; }
@@ -79,7 +89,7 @@ class PushButton : public Control {
 // as Ctrl+V, which a real field turns into a paste.
 enum class KeyOutcome { Applied, LeftToWidget };
 
-class TextField : public Control {
+class TextField : public ControlOf<ControlKind::TextField> {
  public:
   TextField(Form& form, std::string_view name);
   std::function<void()> onChange;
@@ -105,7 +115,7 @@ class TextField : public Control {
   EditBuffer buffer_;
 };
 
-class ComboBox : public Control {
+class ComboBox : public ControlOf<ControlKind::ComboBox> {
  public:
   ComboBox(Form& form, std::string_view name);
   std::function<void()> onGotFocus;
@@ -129,9 +139,9 @@ class ComboBox : public Control {
   std::vector<std::string> list_;
 };
 
-class CheckBox : public Control {
+class CheckBox : public ControlOf<ControlKind::CheckBox> {
  public:
-  using Control::Control;
+  using ControlOf::ControlOf;
   std::function<void()> onClick;
 
   int value() const { return value_; }
@@ -142,9 +152,9 @@ class CheckBox : public Control {
   int value_ = 0;
 };
 
-class Label : public Control {
+class Label : public ControlOf<ControlKind::Label> {
  public:
-  using Control::Control;
+  using ControlOf::ControlOf;
   std::function<void()> onClick;
 
   const std::string& caption() const { return caption_; }
@@ -155,7 +165,7 @@ class Label : public Control {
   std::string caption_{design().text};
 };
 
-class Line : public Control {
+class Line : public ControlOf<ControlKind::Line> {
  public:
   Line(Form& form, std::string_view name, int index = -1);
   const LineEnds& ends() const { return ends_; }
@@ -169,14 +179,14 @@ class Line : public Control {
   LineEnds ends_;
 };
 
-class Shape : public Control {
+class Shape : public ControlOf<ControlKind::Shape> {
  public:
-  using Control::Control;
+  using ControlOf::ControlOf;
 };
 
-class Timer : public Control {
+class Timer : public ControlOf<ControlKind::Timer> {
  public:
-  using Control::Control;
+  using ControlOf::ControlOf;
   std::function<void()> onTick;
   int interval() const { return design::kTimerInterval; }
   void tick();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "window/control_visit.hpp"
 #include "window/qt/twips.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -40,9 +41,13 @@ void Canvas::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, globe_);
   painter.setRenderHint(QPainter::Antialiasing);
   drawCircle(painter, window_.Shape3, false);
+  // The needle is drawn last, above the rose.
   for (const Control* control : window_.controls()) {
-    const auto* line = dynamic_cast<const Line*>(control);
-    if (line && line != &window_.Li1 && line->visible()) drawLine(painter, *line);
+    visit(*control, Overloaded{[&](const Line& line) {
+                                 if (&line != &window_.Li1 && line.visible())
+                                   drawLine(painter, line);
+                               },
+                               [](const auto&) {}});
   }
   drawLine(painter, window_.Li1);
   drawCircle(painter, window_.Shape2, true);

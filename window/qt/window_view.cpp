@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "window/control_visit.hpp"
 #include "window/qt/canvas.hpp"
 #include "window/qt/fonts.hpp"
 #include "window/qt/key_codes.hpp"
@@ -53,6 +54,39 @@ void setColours(QWidget& widget, const ControlDesign& design) {
   widget.setPalette(palette);
 }
 
+// Labels first, so that the inputs lie above them.
+constexpr int kLabelLayer = 0;
+constexpr int kInputLayer = 1;
+
+int layerOf(const Control& control) {
+  return visit(control, Overloaded{[](const Label&) { return kLabelLayer; },
+                                   [](const auto&) { return kInputLayer; }});
+}
+
+void display(QWidget& widget, const TextField& field) {
+  showBuffer(static_cast<QLineEdit&>(widget), field.buffer(), field.design().maxLength);
+}
+
+void display(QWidget& widget, const ComboBox& box) {
+  auto& combo = static_cast<QComboBox&>(widget);
+  if (combo.count() != static_cast<int>(box.list().size())) {
+    combo.clear();
+    for (const auto& item : box.list())
+      combo.addItem(toQString(item));
+  }
+  if (combo.currentText() != toQString(box.text())) combo.setEditText(toQString(box.text()));
+}
+
+void display(QWidget& widget, const CheckBox& box) {
+  static_cast<QCheckBox&>(widget).setChecked(box.value() == 1);
+}
+
+void display(QWidget& widget, const Label& label) {
+  static_cast<QLabel&>(widget).setText(toQString(label.caption()));
+}
+
+void display(QWidget&, const PushButton&) {}  // its caption never changes
+
 }  // namespace
 
 WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
@@ -77,22 +111,19 @@ WindowView::~WindowView() {
 void WindowView::createWidgets() {
   canvas_ = new Canvas(window_, this);
   canvas_->setGeometry(rect());
-  // Created in this order, the labels lie above the drawing and the inputs above the labels.
-  for (Control* control : window_.controls()) {
-    if (control->kind() == ControlKind::Label) widgets_[control] = createWidget(*control);
-  }
-  std::vector<Control*> inputs;
-  for (Control* control : window_.controls()) {
-    if (control->takesFocus() || control->kind() == ControlKind::PushButton)
-      inputs.push_back(control);
-  }
-  std::stable_sort(inputs.begin(), inputs.end(), [](const Control* a, const Control* b) {
-    return a->design().tabIndex < b->design().tabIndex;
+  // Created in this order, the labels lie above the drawing and the inputs above the labels; the
+  // inputs come in Tab order.
+  std::vector<Control*> order = window_.controls();
+  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+    if (layerOf(*a) != layerOf(*b)) return layerOf(*a) < layerOf(*b);
+    return layerOf(*a) == kInputLayer && a->design().tabIndex < b->design().tabIndex;
   });
   QWidget* previous = nullptr;
-  for (Control* control : inputs) {
+  for (Control* control : order) {
     QWidget* widget = createWidget(*control);
+    if (!widget) continue;
     widgets_[control] = widget;
+    if (layerOf(*control) != kInputLayer) continue;
     if (previous) setTabOrder(previous, widget);
     previous = widget;
   }
@@ -100,28 +131,17 @@ void WindowView::createWidgets() {
     sync(*control);
 }
 
+// Lines, shapes and the timer have no widget: the canvas draws the first two.
 QWidget* WindowView::createWidget(Control& control) {
-  QWidget* widget = nullptr;
-  switch (control.kind()) {
-    case ControlKind::PushButton:
-      widget = createButton(control);
-      break;
-    case ControlKind::TextField:
-      widget = createField(control);
-      break;
-    case ControlKind::ComboBox:
-      widget = createCombo(control);
-      break;
-    case ControlKind::CheckBox:
-      widget = createCheckBox(control);
-      break;
-    case ControlKind::Label:
-      widget = createLabel(control);
-      break;
-    default:
-      return nullptr;
-  }
-  place(*widget, control);
+  QWidget* widget = visit(control, Overloaded{
+                                       [this](PushButton& button) { return createButton(button); },
+                                       [this](TextField& field) { return createField(field); },
+                                       [this](ComboBox& box) { return createCombo(box); },
+                                       [this](CheckBox& box) { return createCheckBox(box); },
+                                       [this](Label& label) { return createLabel(label); },
+                                       [](auto&) -> QWidget* { return nullptr; },
+                                   });
+  if (widget) place(*widget, control);
   return widget;
 }
 
@@ -139,28 +159,25 @@ void WindowView::watch(QObject& object, Control& control) {
   object.installEventFilter(this);
 }
 
-QWidget* WindowView::createButton(Control& control) {
-  auto& button = static_cast<PushButton&>(control);
+QWidget* WindowView::createButton(PushButton& button) {
   auto* widget = new QPushButton(toQString(button.caption()), this);
   connect(widget, &QPushButton::clicked, this, [&button] { button.click(); });
-  watch(*widget, control);
+  watch(*widget, button);
   return widget;
 }
 
-QWidget* WindowView::createField(Control& control) {
-  auto& field = static_cast<TextField&>(control);
+QWidget* WindowView::createField(TextField& field) {
   auto* edit = new QLineEdit(this);
   edit->setFrame(true);
-  if (control.design().alignment == Alignment::Center) edit->setAlignment(Qt::AlignCenter);
+  if (field.design().alignment == Alignment::Center) edit->setAlignment(Qt::AlignCenter);
   connect(edit, &QLineEdit::textEdited, this, [&field, edit](const QString& text) {
     field.editedByUser(text.toStdString(), static_cast<std::size_t>(edit->cursorPosition()));
   });
-  watch(*edit, control);
+  watch(*edit, field);
   return edit;
 }
 
-QWidget* WindowView::createCombo(Control& control) {
-  auto& box = static_cast<ComboBox&>(control);
+QWidget* WindowView::createCombo(ComboBox& box) {
   auto* combo = new QComboBox(this);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
@@ -168,21 +185,20 @@ QWidget* WindowView::createCombo(Control& control) {
           [&box](const QString& text) { box.editedByUser(text.toStdString()); });
   connect(combo, &QComboBox::activated, this,
           [&box, combo](int index) { box.pick(combo->itemText(index).toStdString()); });
-  watch(*combo, control);
-  watch(*combo->lineEdit(), control);
+  watch(*combo, box);
+  watch(*combo->lineEdit(), box);
   return combo;
 }
 
-QWidget* WindowView::createCheckBox(Control& control) {
-  auto& box = static_cast<CheckBox&>(control);
+QWidget* WindowView::createCheckBox(CheckBox& box) {
   auto* widget = new QCheckBox(this);
   widget->setAutoFillBackground(true);
   connect(widget, &QCheckBox::clicked, this, [&box] { box.click(); });
-  watch(*widget, control);
+  watch(*widget, box);
   return widget;
 }
 
-QWidget* WindowView::createLabel(Control& control) {
+QWidget* WindowView::createLabel(Label& control) {
   auto* label = new QLabel(this);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->setAlignment(control.design().alignment == Alignment::Center
@@ -193,30 +209,19 @@ QWidget* WindowView::createLabel(Control& control) {
 }
 
 void WindowView::sync(const Control& control) {
-  if (control.kind() == ControlKind::Line || control.kind() == ControlKind::Shape) {
-    canvas_->update();
-    return;
-  }
-  QWidget* widget = widgetOf(control);
-  if (!widget) return;
-  const QSignalBlocker blocker(widget);
-  widget->setEnabled(control.enabled());
-  widget->setVisible(control.visible());
-  if (const auto* field = dynamic_cast<const TextField*>(&control)) {
-    showBuffer(*static_cast<QLineEdit*>(widget), field->buffer(), control.design().maxLength);
-  } else if (const auto* box = dynamic_cast<const ComboBox*>(&control)) {
-    auto* combo = static_cast<QComboBox*>(widget);
-    if (combo->count() != static_cast<int>(box->list().size())) {
-      combo->clear();
-      for (const auto& item : box->list())
-        combo->addItem(toQString(item));
-    }
-    if (combo->currentText() != toQString(box->text())) combo->setEditText(toQString(box->text()));
-  } else if (const auto* check = dynamic_cast<const CheckBox*>(&control)) {
-    static_cast<QCheckBox*>(widget)->setChecked(check->value() == 1);
-  } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
-    static_cast<QLabel*>(widget)->setText(toQString(label->caption()));
-  }
+  visit(control, Overloaded{
+                     [this](const Line&) { canvas_->update(); },
+                     [this](const Shape&) { canvas_->update(); },
+                     [](const Timer&) {},
+                     [this](const auto& shown) {
+                       QWidget* widget = widgetOf(shown);
+                       if (!widget) return;  // not created yet
+                       const QSignalBlocker blocker(widget);
+                       widget->setEnabled(shown.enabled());
+                       widget->setVisible(shown.visible());
+                       display(*widget, shown);
+                     },
+                 });
 }
 
 void WindowView::focusWidgetOf(const Control& control) {
@@ -247,7 +252,7 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
       return keyPressed(control, static_cast<QKeyEvent&>(*event));
     case QEvent::MouseButtonRelease:
-      if (auto* label = dynamic_cast<Label*>(&control)) label->click();
+      visit(control, Overloaded{[](Label& label) { label.click(); }, [](auto&) {}});
       break;
     default:
       break;
@@ -261,10 +266,14 @@ bool WindowView::keyPressed(Control& control, QKeyEvent& event) {
     window_.tab(move == FocusMove::Forward);
     return true;
   }
-  auto* field = dynamic_cast<TextField*>(&control);
-  auto* edit = qobject_cast<QLineEdit*>(widgetOf(control));
-  if (!field || !edit) return false;  // a combo box edits its text itself
-  return fieldKeyPressed(*field, *edit, event);
+  // A combo box edits its text itself.
+  return visit(control, Overloaded{
+                            [this, &event](TextField& field) {
+                              auto& edit = static_cast<QLineEdit&>(*widgetOf(field));
+                              return fieldKeyPressed(field, edit, event);
+                            },
+                            [](auto&) { return false; },
+                        });
 }
 
 bool WindowView::fieldKeyPressed(TextField& field, QLineEdit& edit, QKeyEvent& event) {

@@ -5,7 +5,11 @@
 #include <unordered_map>
 
 namespace tarvel {
+class CheckBox;
+class ComboBox;
 class Control;
+class Label;
+class PushButton;
 class TextField;
 class WinDurOzirozador;
 }  // namespace tarvel
@@ -50,11 +54,11 @@ class WindowView : public QWidget {
  private:
   void createWidgets();
   QWidget* createWidget(Control& control);
-  QWidget* createButton(Control& control);
-  QWidget* createField(Control& control);
-  QWidget* createCombo(Control& control);
-  QWidget* createCheckBox(Control& control);
-  QWidget* createLabel(Control& control);
+  QWidget* createButton(PushButton& button);
+  QWidget* createField(TextField& field);
+  QWidget* createCombo(ComboBox& box);
+  QWidget* createCheckBox(CheckBox& box);
+  QWidget* createLabel(Label& label);
   void place(QWidget& widget, const Control& control);
   void watch(QObject& object, Control& control);
   bool keyPressed(Control& control, QKeyEvent& event);
