@@ -18,10 +18,19 @@ std::filesystem::path userConfigFolder(const char* xdgConfigHome, const char* ho
 }
 
 std::string withSeparator(const std::filesystem::path& folder) {
-  std::string text = folder.string();
+  std::string text = pathText(folder);
   if (text.empty() || text.back() != std::filesystem::path::preferred_separator)
     text.push_back(std::filesystem::path::preferred_separator);
   return text;
+}
+
+std::string pathText(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path textPath(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 }  // namespace tarvel::settings

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tarvel {
 class FileSystem;
@@ -19,7 +20,13 @@ std::filesystem::path settingsFolder(FileSystem& files, const std::filesystem::p
 // ~/.config/tarvel. Either variable may be unset (null) or empty.
 std::filesystem::path userConfigFolder(const char* xdgConfigHome, const char* home);
 
-// The folder's path ending with the platform's separator, added only when missing.
+// The folder's path, in UTF-8, ending with the platform's separator, added only when missing.
 std::string withSeparator(const std::filesystem::path& folder);
+
+// A path as UTF-8 text and back. On Linux both keep the bytes as they are; on Windows, whose paths
+// are UTF-16, they convert, where path::string() and path(std::string) would take the ANSI code
+// page and lose every letter outside it.
+std::string pathText(const std::filesystem::path& path);
+std::filesystem::path textPath(std::string_view utf8);
 
 }  // namespace tarvel::settings

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/native_file_system.hpp"
 #include "tests/runner/backend.hpp"
 
 namespace tarvel::scenarios {
@@ -30,7 +30,7 @@ class HeadlessBackend : public Backend {
  private:
   void deliver(const Key& key);
 
-  PosixFileSystem files_;
+  NativeFileSystem files_;
   std::unique_ptr<HeadlessPlatform> platform_;
   std::unique_ptr<WinDurOzirozador> window_;
 };

@@ -1,6 +1,5 @@
 // tarvel-scenarios [--backend headless|qt] FILE_OR_FOLDER...
-#include <unistd.h>
-
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -9,6 +8,7 @@
 
 #include "tests/runner/headless_backend.hpp"
 #include "tests/runner/scenario_run.hpp"
+#include "tests/support/temporary_folder.hpp"
 #ifdef TARVEL_RUNNER_WITH_QT
 #include "tests/runner/qt/qt_backend.hpp"
 #endif
@@ -33,10 +33,11 @@ std::unique_ptr<Backend> makeBackend(std::string_view name, int& argc, char** ar
 }
 
 std::filesystem::path makeWorkFolder() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "tarvel-scenario-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) return {};
-  return pattern;
+  try {
+    return tarvel::test_support::createUniqueFolder("tarvel-scenario");
+  } catch (const std::exception&) {
+    return {};
+  }
 }
 
 struct Tally {

@@ -6,7 +6,8 @@
 #include <string>
 #include <tuple>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/native_file_system.hpp"
+#include "settings/settings_folder.hpp"
 #include "tests/support/faulty_file_system.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/support/window_user.hpp"
@@ -39,7 +40,7 @@ class SettingsFolders {
   std::filesystem::path program() const { return root_.path() / "program"; }
   std::filesystem::path user() const { return root_.path() / "home" / ".config" / "tarvel"; }
 
-  PosixFileSystem disk;
+  NativeFileSystem disk;
   FaultyFileSystem files{disk};
 
  private:
@@ -135,7 +136,8 @@ TEST(ReadOnlyProgramFolderTest, LocatorIsKeptInTheUserFolderAndReadBackFromThere
   ASSERT_FALSE(std::filesystem::exists(folders.user()));
 
   ProgramRun first(folders);
-  EXPECT_EQ(first.window.folderPath, folders.user().string() + "/");
+  EXPECT_EQ(first.window.folderPath,
+            settings::pathText(folders.user()) + char(std::filesystem::path::preferred_separator));
   exitKeeping(first, true, kNewLocator);
 
   expectCannotSaveShown(first.platform, false);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <string>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/native_file_system.hpp"
+#include "tests/support/temporary_folder.hpp"
 #include "window/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -21,13 +21,8 @@ class WindowTest : public ::testing::Test {
   }
   ~WindowTest() override { std::filesystem::remove_all(folder); }
 
-  static std::filesystem::path newFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvel-test-XXXXXX").string();
-    return ::mkdtemp(pattern.data());
-  }
-
-  std::filesystem::path folder = newFolder();
-  PosixFileSystem files;
+  std::filesystem::path folder = test_support::createUniqueFolder("tarvel-test");
+  NativeFileSystem files;
   HeadlessPlatform platform{files, folder / "program", folder / "user"};
   WinDurOzirozador window{platform};
 };
