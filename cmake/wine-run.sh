@@ -1,4 +1,4 @@
-#!/bin/bash
+#!/bin/sh
 # wine-run.sh PREFIX PROGRAM.exe [ARGUMENT...]
 # Runs one Windows program of the cross-built tree under Wine, for CTest (the tree's
 # CMAKE_CROSSCOMPILING_EMULATOR) and the scripts. The Wine prefix PREFIX (inside build-windows/) is
@@ -7,7 +7,12 @@
 # answers) is killed and the run fails with what it printed. Carriage returns are dropped from
 # the standard output (Windows' text mode writes CR LF; CTest and the scenario checks read lines).
 # The display is whatever DISPLAY says: the test scripts run CTest under xvfb-run.
-set -u -o pipefail
+#
+# The program writes into files, printed once it has ended, never straight into CTest's pipe: Wine
+# starts its own system processes (services.exe, winedevice.exe, explorer.exe) from whichever
+# program needs them first, they inherit its output, and they live on; a pipe they held would
+# never close, and CTest would wait for it until its time limit.
+set -u
 
 prefix=$1
 shift
@@ -24,7 +29,8 @@ if ! flock -w 600 9; then
   exit 125
 fi
 if [ ! -f "$prefix/system.reg" ]; then
-  if ! timeout -k 10 300 wineboot --init >"$prefix.boot.log" 2>&1; then
+  # Not holding the lock: the wineserver it starts outlives it.
+  if ! timeout -k 10 300 wineboot --init 9>&- </dev/null >"$prefix.boot.log" 2>&1; then
     echo "wine-run: wineboot --init failed or hung; its output:" >&2
     cat "$prefix.boot.log" >&2
     exit 125
@@ -32,8 +38,13 @@ if [ ! -f "$prefix/system.reg" ]; then
 fi
 exec 9>&-
 
-timeout -k 10 "$seconds" wine "$@" | tr -d '\r'
+output=$(mktemp)
+errors=$(mktemp)
+trap 'rm -f "$output" "$errors"' EXIT
+timeout -k 10 "$seconds" wine "$@" </dev/null >"$output" 2>"$errors"
 status=$?
+tr -d '\r' <"$output"
+cat "$errors" >&2
 if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
   echo "wine-run: $1 did not end within $seconds s and was killed" >&2
 fi
