@@ -6,11 +6,11 @@
 #include <string>
 #include <tuple>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "tests/support/faulty_file_system.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/support/window_user.hpp"
-#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -39,7 +39,7 @@ class SettingsFolders {
   std::filesystem::path program() const { return root_.path() / "program"; }
   std::filesystem::path user() const { return root_.path() / "home" / ".config" / "tarvel"; }
 
-  PosixFileSystem disk;
+  DiskFileSystem disk;
   FaultyFileSystem files{disk};
 
  private:

@@ -35,17 +35,13 @@ void sendCharacter(QWidget& target, std::int16_t code) {
 }
 
 Qt::Key qtKeyOf(EditKey key) {
-  switch (key) {
-    case EditKey::Delete:
-      return Qt::Key_Delete;
-    case EditKey::Home:
-      return Qt::Key_Home;
-    case EditKey::End:
-      return Qt::Key_End;
-    case EditKey::Left:
-      return Qt::Key_Left;
-    case EditKey::Right:
-      return Qt::Key_Right;
+  constexpr std::pair<EditKey, Qt::Key> kKeys[] = {{EditKey::Delete, Qt::Key_Delete},
+                                                   {EditKey::Home, Qt::Key_Home},
+                                                   {EditKey::End, Qt::Key_End},
+                                                   {EditKey::Left, Qt::Key_Left},
+                                                   {EditKey::Right, Qt::Key_Right}};
+  for (const auto& [editing, qtKey] : kKeys) {
+    if (editing == key) return qtKey;
   }
   return Qt::Key_unknown;
 }

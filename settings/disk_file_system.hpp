@@ -4,8 +4,9 @@
 
 namespace tarvel {
 
-// The real disk, through POSIX calls whose every failure is returned as a value.
-class PosixFileSystem : public FileSystem {
+// The real disk, every failure returned as a value. One implementation per system:
+// posix_file_system.cpp on Linux, through POSIX calls.
+class DiskFileSystem : public FileSystem {
  public:
   ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
   bool canCreateFilesIn(const std::filesystem::path& folder) override;
