@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +39,10 @@ class Backend {
   virtual bool pick(ComboBox& box, std::string_view item) = 0;
   virtual bool click(Control& control) = 0;
   virtual void tick(const TimeOfDay& time) = 0;
+
+  // The text a field's or a combo box's widget shows, where the backend has widgets of its own:
+  // it must agree with the model's.
+  virtual std::optional<std::string> widgetText(const Control&) { return std::nullopt; }
 
   virtual WinDurOzirozador& window() = 0;
   virtual const std::vector<RecordedMessage>& messages() = 0;

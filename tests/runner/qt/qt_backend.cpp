@@ -108,6 +108,12 @@ QWidget& QtBackend::widgetOf(const Control& control) {
   return *widget;
 }
 
+std::optional<std::string> QtBackend::widgetText(const Control& control) {
+  if (control.kind() != ControlKind::TextField && control.kind() != ControlKind::ComboBox)
+    return std::nullopt;
+  return static_cast<QLineEdit&>(widgetOf(control)).text().toStdString();
+}
+
 void QtBackend::type(Control& control, const std::vector<Key>& keys) {
   focus(control);
   for (const Key& key : keys)

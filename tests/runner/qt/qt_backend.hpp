@@ -62,6 +62,8 @@ class QtBackend : public Backend {
   bool click(Control& control) override;
   void tick(const TimeOfDay& time) override;
 
+  std::optional<std::string> widgetText(const Control& control) override;
+
   WinDurOzirozador& window() override { return *window_; }
   const std::vector<RecordedMessage>& messages() override { return platform_->messages; }
   bool programEnded() override { return platform_->programEnded; }
