@@ -1,5 +1,5 @@
-// The window at 200 % (QT_SCALE_FACTOR=2, set by main): the globe is the double-size picture drawn at
-// the screen's own pixels, not the design picture blown up.
+// The window at 200 % (QT_SCALE_FACTOR=2, set by main): the globe is the double-size picture drawn
+// at the screen's own pixels, not the design picture blown up.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -39,7 +39,8 @@ TEST(DenseScreenTest, GlobeIsDrawnFromTheDoubleSizePicture) {
   const QImage shown = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(shown.size(), canvas->size() * 2);
 
-  const QImage dense = QImage(QStringLiteral(":/globe@2x.png")).convertToFormat(QImage::Format_RGB32);
+  const QImage dense =
+      QImage(QStringLiteral(":/globe@2x.png")).convertToFormat(QImage::Format_RGB32);
   const QImage blownUp = QImage(QStringLiteral(":/globe.png"))
                              .scaled(dense.size())
                              .convertToFormat(QImage::Format_RGB32);

@@ -33,8 +33,8 @@ Canvas::Canvas(const WinDurOzirozador& window, QWidget* parent)
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-// On a dense screen (200 %, or 150 % scaled down from it) the double-size picture, drawn in the same
-// place at the screen's own pixels rather than the design picture blown up.
+// On a dense screen (200 %, or 150 % scaled down from it) the double-size picture, drawn in the
+// same place at the screen's own pixels rather than the design picture blown up.
 const QPixmap& Canvas::globeFor(qreal devicePixelRatio) {
   if (devicePixelRatio <= 1.0) return globe_;
   if (denseGlobe_.isNull()) {
