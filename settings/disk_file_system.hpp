@@ -10,6 +10,7 @@ class DiskFileSystem : public FileSystem {
  public:
   ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
   bool canCreateFilesIn(const std::filesystem::path& folder) override;
+  bool isFolder(const std::filesystem::path& path) override;
   bool createFolders(const std::filesystem::path& folder) override;
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override;
   bool replace(const std::filesystem::path& from, const std::filesystem::path& to) override;

@@ -59,6 +59,11 @@ bool DiskFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
   return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+bool DiskFileSystem::isFolder(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
 bool DiskFileSystem::createFolders(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);

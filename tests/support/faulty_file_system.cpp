@@ -69,6 +69,10 @@ bool FaultyFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
   return !isReadOnly(folder) && disk_.canCreateFilesIn(folder);
 }
 
+bool FaultyFileSystem::isFolder(const std::filesystem::path& path) {
+  return disk_.isFolder(path);
+}
+
 bool FaultyFileSystem::createFolders(const std::filesystem::path& folder) {
   std::error_code error;
   if (isReadOnly(folder) && !std::filesystem::is_directory(folder, error)) return false;

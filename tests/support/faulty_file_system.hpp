@@ -40,6 +40,7 @@ class FaultyFileSystem : public FileSystem {
   bool syncFolder(const std::filesystem::path& folder) override;
   // Passed on to the disk; nothing is created or removed in a read-only folder.
   bool canCreateFilesIn(const std::filesystem::path& folder) override;
+  bool isFolder(const std::filesystem::path& path) override;
   bool createFolders(const std::filesystem::path& folder) override;
   ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
   bool remove(const std::filesystem::path& file) override;
