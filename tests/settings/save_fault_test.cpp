@@ -23,18 +23,17 @@ using test_support::SaveStep;
 using test_support::TemporaryFolder;
 using test_support::writeFile;
 
-constexpr std::string_view kFolderProtected =
-    "Impossible d'enregistrer le locator : le dossier des réglages est protégé en écriture.";
-constexpr std::string_view kSettingsIsFolder =
-    "Impossible d'enregistrer le locator : le fichier SavLoc.ini ne peut être écrit, c'est un "
-    "dossier.";
-constexpr std::string_view kTemporaryIsFolder =
-    "Impossible d'enregistrer le locator : le fichier setting.tmp ne peut être écrit, c'est un "
-    "dossier.";
-constexpr std::string_view kTemporaryFailed =
-    "Impossible d'enregistrer le locator : l'écriture du fichier setting.tmp a échoué.";
-constexpr std::string_view kSettingsNotReplaced =
-    "Impossible d'enregistrer le locator : le fichier SavLoc.ini n'a pas pu être remplacé.";
+// The messages of a refused save: one opening, then what happened.
+std::string refused(std::string_view what) {
+  return "Impossible d'enregistrer le locator : " + std::string(what);
+}
+const std::string kFolderProtected = refused("le dossier des réglages est protégé en écriture.");
+const std::string kSettingsIsFolder =
+    refused("le fichier SavLoc.ini ne peut être écrit, c'est un dossier.");
+const std::string kTemporaryIsFolder =
+    refused("le fichier setting.tmp ne peut être écrit, c'est un dossier.");
+const std::string kTemporaryFailed = refused("l'écriture du fichier setting.tmp a échoué.");
+const std::string kSettingsNotReplaced = refused("le fichier SavLoc.ini n'a pas pu être remplacé.");
 constexpr std::string_view kOldLocator = "JN23XX";
 constexpr std::string_view kNewLocator = "IO91WM";
 
