@@ -27,4 +27,4 @@ echo "Wine prefix ready in $(($(date +%s) - started)) s"
 wineserver -p </dev/null >/dev/null 2>&1
 
 xvfb-run -a -s "-screen 0 1024x768x24" \
-  ctest --test-dir build-windows --output-on-failure -j 2 --timeout 600
+  ctest --preset windows

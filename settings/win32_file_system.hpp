@@ -1,24 +1,10 @@
 #pragma once
 
-#include "settings/file_system.hpp"
+#include <filesystem>
 
-namespace tarvel {
-
-// The real disk on Windows, through the W functions of Win32 on UTF-16 paths (a folder named with
-// "é" or with non-Latin letters works); every failure is returned as a value.
-class Win32FileSystem : public FileSystem {
- public:
-  ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
-  bool canCreateFilesIn(const std::filesystem::path& folder) override;
-  bool createFolders(const std::filesystem::path& folder) override;
-  std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override;
-  bool replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
-  bool syncFolder(const std::filesystem::path& folder) override;
-  bool remove(const std::filesystem::path& file) override;
-};
-
-}  // namespace tarvel
-
+// The folders of the Windows program, for the Win32 platform (window/win32) and the tests. The
+// disk itself is DiskFileSystem (settings/disk_file_system.hpp), whose Windows implementation,
+// win32_file_system.cpp, also holds these.
 namespace tarvel::settings {
 
 // The folder of the running executable, from GetModuleFileNameW (any length, UTF-16).

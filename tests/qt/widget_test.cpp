@@ -1,10 +1,10 @@
 // What only the binding does: key events through the filter, the change rule on real widgets,
 // real message boxes, the Tab key, the focus at open and the repainted sweep.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,21 +13,16 @@
 #include <filesystem>
 
 #include "tests/runner/qt/qt_backend.hpp"
+#include "tests/support/temporary_folder.hpp"
 #include "window/qt/fonts.hpp"
 
 namespace tarvel {
 namespace {
 
 class WidgetTest : public ::testing::Test {
- public:
-  static std::filesystem::path newFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tarvel-widget-XXXXXX").string();
-    return ::mkdtemp(pattern.data());
-  }
-
  protected:
   WidgetTest() {
+    platform.folders = {folder.path(), folder.path() / "user"};
     platform.attach(view);
     window.Form_Load();
     view.show();
@@ -35,8 +30,6 @@ class WidgetTest : public ::testing::Test {
     view.activateWindow();
     window.show();
   }
-  ~WidgetTest() override { std::filesystem::remove_all(folder); }
-
   QLineEdit& edit(const Control& control) {
     return *qobject_cast<QLineEdit*>(view.widgetOf(control));
   }
@@ -46,8 +39,8 @@ class WidgetTest : public ::testing::Test {
                           Qt::NoModifier);
   }
 
-  std::filesystem::path folder = newFolder();
-  scenarios::ScriptedQtPlatform platform{folder, folder / "user", {2026, 12, 6}};
+  test_support::TemporaryFolder folder;
+  scenarios::ScriptedQtPlatform platform;
   WinDurOzirozador window{platform};
   qt::WindowView view{window};
 };
@@ -79,6 +72,72 @@ INSTANTIATE_TEST_SUITE_P(
                       TypingCase{"outsideThePage", "Text_M_Loc", "Ω", "?"},
                       TypingCase{"maximumLength", "Text_M_Lon_Deg", "1234", "123"},
                       TypingCase{"seventhNotTaken", "Text_S_Loc", "jn23", "JN23"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// How the typing in a hemisphere box ends: Enter, Tab, a click into another field, or nothing.
+enum class Leave { Stay, Enter, Tab, ClickElsewhere };
+
+struct HemisphereCase {
+  const char* name;
+  const char* box;
+  const char* typed;
+  Leave leave;
+};
+
+class HemisphereTest : public WidgetTest, public ::testing::WithParamInterface<HemisphereCase> {
+ protected:
+  QComboBox& combo(const Control& control) {
+    return *qobject_cast<QComboBox*>(view.widgetOf(control));
+  }
+};
+
+// Regression: Qt's editable combo box completed "n" to "nord" and, on Enter or on leaving the box,
+// matched "nord" to the item "Nord" regardless of case, so the typed word changed under the user.
+TEST_P(HemisphereTest, KeepsExactlyWhatWasTyped) {
+  const HemisphereCase& c = GetParam();
+  auto& box = static_cast<ComboBox&>(*window.find(c.box));
+  QLineEdit& line = *combo(box).lineEdit();
+  line.setFocus(Qt::MouseFocusReason);
+  line.selectAll();
+  QTest::keyClick(&line, Qt::Key_Backspace);
+  for (const QChar character : QString::fromUtf8(c.typed)) {
+    QTest::sendKeyEvent(QTest::KeyAction::Click, &line, Qt::Key_unknown, QString(character),
+                        Qt::NoModifier);
+    // No inline completion: after each key the box holds the typed prefix and nothing selected.
+    EXPECT_FALSE(line.hasSelectedText()) << "after " << QString(character).toStdString();
+  }
+  switch (c.leave) {
+    case Leave::Stay:
+      break;
+    case Leave::Enter:
+      QTest::keyClick(&line, Qt::Key_Return);
+      break;
+    case Leave::Tab:
+      QTest::keyClick(&line, Qt::Key_Tab);
+      EXPECT_NE(QApplication::focusWidget(), &line);
+      break;
+    case Leave::ClickElsewhere:
+      QTest::mouseClick(&edit(window.Text_S_Lat_Deg), Qt::LeftButton);
+      edit(window.Text_S_Lat_Deg).setFocus(Qt::MouseFocusReason);
+      EXPECT_EQ(QApplication::focusWidget(), &edit(window.Text_S_Lat_Deg));
+      break;
+  }
+  EXPECT_EQ(line.text().toStdString(), c.typed);
+  EXPECT_EQ(combo(box).currentText().toStdString(), c.typed);
+  EXPECT_EQ(box.text(), c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, HemisphereTest,
+    ::testing::Values(HemisphereCase{"prefixNotCompleted", "Comb_M_NS", "N", Leave::Stay},
+                      HemisphereCase{"lowerPrefixNotCompleted", "Comb_S_EO", "ou", Leave::Stay},
+                      HemisphereCase{"lowerWordOnEnter", "Comb_M_NS", "nord", Leave::Enter},
+                      HemisphereCase{"lowerWordOnTab", "Comb_M_EO", "est", Leave::Tab},
+                      HemisphereCase{"upperWordOnClick", "Comb_S_EO", "EST", Leave::ClickElsewhere},
+                      HemisphereCase{"mixedWordOnEnter", "Comb_S_NS", "sUD", Leave::Enter},
+                      HemisphereCase{"prefixOnClick", "Comb_M_EO", "Oue", Leave::ClickElsewhere},
+                      HemisphereCase{"exactWordOnEnter", "Comb_M_EO", "Ouest", Leave::Enter},
+                      HemisphereCase{"exactWordOnTab", "Comb_S_NS", "Sud", Leave::Tab}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WidgetTest, CtrlVInACoordinateFieldIsRefusedAndPastesNothing) {
@@ -154,7 +213,7 @@ TEST_F(WidgetTest, ClosingDuringASweepEndsTheProgramCleanly) {
   typeText(window.Text_S_Loc, QStringLiteral("JN23AB"));
   EXPECT_EQ(passes, 5);
   EXPECT_TRUE(platform.programEnded);
-  EXPECT_TRUE(std::filesystem::exists(folder / "SavLoc.ini"));
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "SavLoc.ini"));
 }
 
 // The real platform, writing its settings into a folder of the test's.
@@ -170,8 +229,8 @@ class FolderedQtPlatform : public qt::QtPlatform {
 // Closing while a message box is open leaves every event loop, the box's included, and no
 // handler touches a widget afterwards.
 TEST(ClosingTest, WhileAMessageBoxIsOpenEndsTheEventLoops) {
-  const auto folder = WidgetTest::newFolder();
-  FolderedQtPlatform platform(folder);
+  const test_support::TemporaryFolder folder;
+  FolderedQtPlatform platform(folder.path());
   WinDurOzirozador window(platform);
   qt::WindowView view(window);
   platform.attach(view);
@@ -190,8 +249,7 @@ TEST(ClosingTest, WhileAMessageBoxIsOpenEndsTheEventLoops) {
   EXPECT_TRUE(boxWasOpen);
   EXPECT_TRUE(window.ended());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_TRUE(std::filesystem::exists(folder / "SavLoc.ini"));
-  std::filesystem::remove_all(folder);
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "SavLoc.ini"));
 }
 
 struct BoxCase {

@@ -1,5 +1,4 @@
 // tarvel-scenarios [--backend headless|qt] FILE_OR_FOLDER...
-#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -16,6 +15,7 @@
 namespace {
 
 using namespace tarvel::scenarios;
+using tarvel::test_support::TemporaryFolder;
 
 constexpr int kAllPassed = 0;
 constexpr int kSomeFailed = 1;
@@ -32,14 +32,6 @@ std::unique_ptr<Backend> makeBackend(std::string_view name, int& argc, char** ar
   return nullptr;
 }
 
-std::filesystem::path makeWorkFolder() {
-  try {
-    return tarvel::test_support::createUniqueFolder("tarvel-scenario");
-  } catch (const std::exception&) {
-    return {};
-  }
-}
-
 struct Tally {
   int passed = 0;
   int failed = 0;
@@ -47,9 +39,8 @@ struct Tally {
 
 void runFile(Backend& backend, const ScenarioFile& file, Tally& tally) {
   for (const Scenario& scenario : file.scenarios) {
-    const auto work = makeWorkFolder();
-    const Outcome outcome = runScenario(backend, scenario, work);
-    std::filesystem::remove_all(work);
+    const TemporaryFolder work;
+    const Outcome outcome = runScenario(backend, scenario, work.path());
     if (outcome.passed) {
       ++tally.passed;
       std::cout << "PASS " << scenario.name << '\n';

@@ -7,10 +7,10 @@
 #include <unistd.h>
 #endif
 
-#include "settings/native_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "settings/settings_writer.hpp"
 #include "tests/support/window_user.hpp"
-#include "window/headless_platform.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::test_support {
@@ -49,7 +49,7 @@ void runWindowExit(FileSystem& files, const std::filesystem::path& folder,
 
 void saveAndDie(Route route, const std::filesystem::path& folder, std::string_view locator,
                 KillPoint point) {
-  NativeFileSystem disk;
+  DiskFileSystem disk;
   FaultyFileSystem files(disk);
   files.onStep = [point](SaveStep step, Moment moment) {
     if (step == point.step && moment == point.moment) dieAtOnce();

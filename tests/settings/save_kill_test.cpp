@@ -16,12 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "settings/native_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "settings/settings_writer.hpp"
 #include "tests/settings/save_and_die.hpp"
 #include "tests/support/faulty_file_system.hpp"
 #include "tests/support/temporary_folder.hpp"
-#include "window/headless_platform.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -134,7 +134,7 @@ class SaveKillTest : public ::testing::TestWithParam<Route> {
   }
 
   test_support::TemporaryFolder folder_;
-  NativeFileSystem disk_;
+  DiskFileSystem disk_;
   Tally tally_;
 };
 

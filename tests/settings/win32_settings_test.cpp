@@ -13,11 +13,12 @@
 #include <string>
 
 #include "settings/settings_folder.hpp"
+#include "settings/disk_file_system.hpp"
 #include "settings/win32_file_system.hpp"
 #include "tests/settings/windows_child.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/support/window_user.hpp"
-#include "window/headless_platform.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Win32UserSettingsFolder, ::testing::ValuesIn(kAp
 
 TEST(Win32FileSystemTest, CanCreateFilesInAnswersByTryingAndLeavesNothingBehind) {
   TemporaryFolder root;
-  Win32FileSystem disk;
+  DiskFileSystem disk;
   EXPECT_TRUE(disk.canCreateFilesIn(root.path()));
   EXPECT_TRUE(std::filesystem::is_empty(root.path()));
   EXPECT_FALSE(disk.canCreateFilesIn(root.path() / "missing"));
@@ -118,7 +119,7 @@ TEST(Win32FileSystemTest, CanCreateFilesInAnswersByTryingAndLeavesNothingBehind)
 
 TEST(Win32FileSystemTest, ReplaceTakesThePlaceOfTheOldFileAndSyncFolderSucceeds) {
   TemporaryFolder root;
-  Win32FileSystem disk;
+  DiskFileSystem disk;
   writeFile(root.path() / "SavLoc.ini", "old\r\n");
   writeFile(root.path() / "setting.tmp", "new\r\n");
   EXPECT_TRUE(disk.replace(root.path() / "setting.tmp", root.path() / "SavLoc.ini"));
@@ -152,7 +153,7 @@ TEST(Win32ReadOnlyProgramFolder, SettingsGoToTheUserFolderAndComeBackFromThere) 
   const auto program = root.path() / "Program Files" / "Tarvel";
   const auto user = root.path() / "AppData" / "Roaming" / "Tarvel";
   std::filesystem::create_directories(program);
-  Win32FileSystem disk;
+  DiskFileSystem disk;
   ASSERT_TRUE(denyCreation(program));
   if (disk.canCreateFilesIn(program))
     GTEST_SKIP() << "this disk ignores the folder's access rights (Wine run as root does)";

@@ -4,27 +4,25 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
+#include <string>
 
 namespace tarvel::test_support {
 
-std::filesystem::path createUniqueFolder(std::string_view prefix) {
-  constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
-  std::random_device seed;
-  std::mt19937 random(seed());
-  std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-  const auto parent = std::filesystem::temp_directory_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = std::string(prefix) + '-';
-    for (int i = 0; i < 6; ++i)
-      name += kLetters[pick(random)];
-    std::error_code error;
-    // create_directory answers false for a folder that already exists: another name is tried.
-    if (std::filesystem::create_directory(parent / name, error)) return parent / name;
+// A new folder of a random name: create_directory answers false for a name already taken, so
+// two tests never share one. Any error of the disk is thrown, never turned into an empty path.
+TemporaryFolder::TemporaryFolder() {
+  constexpr int kAttempts = 100;
+  std::random_device entropy;
+  const std::filesystem::path parent = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const auto candidate = parent / ("tarvel-" + std::to_string(entropy()));
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
   }
-  throw std::runtime_error("cannot create a temporary folder in " + parent.string());
+  throw std::runtime_error("no free temporary folder name in " + parent.string());
 }
-
-TemporaryFolder::TemporaryFolder() : path_(createUniqueFolder("tarvel")) {}
 
 TemporaryFolder::~TemporaryFolder() {
   std::error_code ignored;

@@ -7,10 +7,6 @@
 
 namespace tarvel::test_support {
 
-// A new empty folder of its own under the system's temporary folder, named prefix-XXXXXX (mkdtemp
-// is POSIX only). Throws when none can be created.
-std::filesystem::path createUniqueFolder(std::string_view prefix);
-
 // A folder of its own on the real disk, removed with what it holds.
 class TemporaryFolder {
  public:

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-
-#include "settings/native_file_system.hpp"
+#include "settings/disk_file_system.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
-#include "window/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -19,11 +16,10 @@ class WindowTest : public ::testing::Test {
     window.Form_Load();
     window.show();
   }
-  ~WindowTest() override { std::filesystem::remove_all(folder); }
 
-  std::filesystem::path folder = test_support::createUniqueFolder("tarvel-test");
-  NativeFileSystem files;
-  HeadlessPlatform platform{files, folder / "program", folder / "user"};
+  test_support::TemporaryFolder folder;
+  DiskFileSystem files;
+  HeadlessPlatform platform{files, folder.path() / "program", folder.path() / "user"};
   WinDurOzirozador window{platform};
 };
 

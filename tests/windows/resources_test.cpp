@@ -39,10 +39,13 @@ TEST(ExecutableResources, IconLoadsInBothSizes) {
   }
 }
 
-TEST(ExecutableResources, GlobeIsThePngFileByteForByte) {
+TEST(ExecutableResources, GlobesAreThePngFilesAsTheyAre) {
   const std::string_view globe = resourceBytes(RT_RCDATA, TARVEL_IDR_GLOBE_PNG);
+  const std::string_view globe2x = resourceBytes(RT_RCDATA, TARVEL_IDR_GLOBE_2X_PNG);
   ASSERT_EQ(globe.size(), TARVEL_GLOBE_PNG_SIZE);
+  ASSERT_EQ(globe2x.size(), TARVEL_GLOBE_2X_PNG_SIZE);
   EXPECT_EQ(globe.substr(0, 8), std::string_view("\x89PNG\r\n\x1a\n", 8));
+  EXPECT_EQ(globe2x.substr(0, 8), std::string_view("\x89PNG\r\n\x1a\n", 8));
 }
 
 TEST(ExecutableResources, VersionIsOnePointOne) {

@@ -8,3 +8,5 @@
 
 // resources/globe.png, 512x384, as the bytes of the PNG file (RT_RCDATA), decoded at run time.
 #define TARVEL_IDR_GLOBE_PNG 101
+// resources/globe@2x.png, 1024x768, the same picture for screens at 150 % and more.
+#define TARVEL_IDR_GLOBE_2X_PNG 102
