@@ -15,7 +15,8 @@ constexpr std::size_t kSamples = 1024;  // a power of two, cycled with a mask
 
 struct TypedSample {
   locator::TypedPosition position;
-  std::string_view latitudeHemisphere, longitudeHemisphere;
+  locator::LatitudeHemisphere latitudeHemisphere;
+  locator::LongitudeHemisphere longitudeHemisphere;
 };
 
 // Spread over the whole globe and both hemispheres, so that no branch is always taken.
@@ -25,8 +26,8 @@ std::vector<TypedSample> typedSamples() {
     samples.push_back({{static_cast<double>(i * 7 % 90), static_cast<double>(i * 13 % 60),
                         static_cast<double>(i * 17 % 60), static_cast<double>(i * 11 % 180),
                         static_cast<double>(i * 19 % 60), static_cast<double>(i * 23 % 60)},
-                       i % 2 ? locator::kNorth : locator::kSouth,
-                       i % 3 ? locator::kEast : locator::kWest});
+                       i % 2 ? locator::LatitudeHemisphere::North : locator::LatitudeHemisphere::South,
+                       i % 3 ? locator::LongitudeHemisphere::East : locator::LongitudeHemisphere::West});
   }
   return samples;
 }
@@ -60,8 +61,8 @@ BENCHMARK(decodePerCall);
 
 void verifyPerCall(benchmark::State& state) {
   // Valid locators and ones with a wrong character at each place, as typed.
-  const std::array<std::string, 8> texts{"JN23XX", "IO91WM", "SN23XX", "JZ23XX",
-                                         "JNA3XX", "JN2AXX", "JN23YX", "JN23"};
+  const std::array<std::u32string, 8> texts{U"JN23XX", U"IO91WM", U"SN23XX", U"JZ23XX",
+                                            U"JNA3XX", U"JN2AXX", U"JN23YX", U"JN23"};
   std::size_t i = 0;
   for (auto _ : state)
     benchmark::DoNotOptimize(locator::verify(texts[i++ & 7]));
@@ -98,8 +99,7 @@ void wholeGridRoundTrip(benchmark::State& state) {
           static_cast<double>(d.latitude.degrees),  static_cast<double>(d.latitude.minutes),
           static_cast<double>(d.latitude.seconds),  static_cast<double>(d.longitude.degrees),
           static_cast<double>(d.longitude.minutes), static_cast<double>(d.longitude.seconds)};
-      const auto back = locator::encode(typed, d.latitudeHemisphere.value_or(""),
-                                        d.longitudeHemisphere.value_or(""));
+      const auto back = locator::encode(typed, d.latitudeHemisphere, d.longitudeHemisphere);
       if (back.codes != codes) ++mismatches;
     }
   }

@@ -2,29 +2,15 @@
 // decoding, encoding, distance and azimuth, the needle's sweep (one empty event-loop pass a
 // degree) and the correspondent's time, on a headless window whose own locator was kept.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
 
 #include "settings/posix_file_system.hpp"
-#include "window/headless_platform.hpp"
+#include "tests/support/headless_platform.hpp"
+#include "tests/support/temporary_folder.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
 namespace {
 
-class ProgramFolder {
- public:
-  ProgramFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvel-bench-XXXXXX").string();
-    path = ::mkdtemp(pattern.data());
-    std::ofstream(path / "SavLoc.ini", std::ios::binary) << "\"JN23XX\"\r\n";
-  }
-  ~ProgramFolder() { std::filesystem::remove_all(path); }
-  std::filesystem::path path;
-};
 
 void typeText(TextField& field, std::string_view text) {
   for (const char character : text)
@@ -32,9 +18,10 @@ void typeText(TextField& field, std::string_view text) {
 }
 
 void sixthKeyToLabels(benchmark::State& state, std::string_view correspondent) {
-  ProgramFolder folder;
+  test_support::TemporaryFolder folder;
+  test_support::writeFile(folder.path() / "SavLoc.ini", "\"JN23XX\"\r\n");
   PosixFileSystem files;
-  HeadlessPlatform platform(files, folder.path, folder.path / "user");
+  HeadlessPlatform platform(files, folder.path(), folder.path() / "user");
   WinDurOzirozador window(platform);
   window.Form_Load();
   window.show();

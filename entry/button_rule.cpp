@@ -1,14 +1,13 @@
 // The enabled flag of the hidden distance button follows the correspondent's coordinates.
+#include <algorithm>
+
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
 
 void WinDurOzirozador::Gest_Erreur() {
-  const bool anyFilled =
-      !Son.latitudeDegrees.text().empty() || !Son.latitudeMinutes.text().empty() ||
-      !Son.latitudeSeconds.text().empty() || !Son.longitudeDegrees.text().empty() ||
-      !Son.longitudeMinutes.text().empty() || !Son.longitudeSeconds.text().empty();
-  ComDistance.setEnabled(anyFilled);
+  ComDistance.setEnabled(std::any_of(Son.coordinates.begin(), Son.coordinates.end(),
+                                     [](const TextField* field) { return !field->text().empty(); }));
 }
 
 }  // namespace tarvel

@@ -1,7 +1,6 @@
 // Key filter and range check of the twelve coordinate fields, bound from one table.
 #include "entry/coordinate_entry.hpp"
 
-#include <array>
 #include <string>
 
 #include "window/number_text.hpp"
@@ -11,24 +10,6 @@ namespace tarvel {
 namespace {
 
 constexpr std::string_view kDigitsOnly = "erreur : chiffre uniquement.";
-
-using W = WinDurOzirozador;
-using enum StationSide;
-
-constexpr std::array<CoordinateRule, 12> kRules{{
-    {&W::Text_M_Lat_Deg, M, "89", "Erreur : Degrés Latitude de 0 à 89"},
-    {&W::Text_M_Lat_Min, M, "59", "Erreur : Minutes Latitude de 0 à 59"},
-    {&W::Text_M_Lat_Sec, M, "59", "Erreur : Secondes Latitude de 0 à 59"},
-    {&W::Text_M_Lon_Deg, M, "179", "Erreur : Degrés Longitude de 0 à 179"},
-    {&W::Text_M_Lon_Min, M, "59", "Erreur : Minutes Longitude de 0 à 59"},
-    {&W::Text_M_Lon_Sec, M, "59", "Erreur : Secondes Longitude de 0 à 59"},
-    {&W::Text_S_Lat_Deg, S, "89", "Erreur : Degrés Latitude de 0 à 89"},
-    {&W::Text_S_Lat_Min, S, "59", "Erreur : Minutes Latitude de 0 à 59"},
-    {&W::Text_S_Lat_Sec, S, "59", "Erreur : Secondes Latitude de 0 à 59"},
-    {&W::Text_S_Lon_Deg, S, "179", "Erreur : Degrés Longitude de 0 à 179"},
-    {&W::Text_S_Lon_Min, S, "59", "Erreur : Minutes Longitude de 0 à 59"},
-    {&W::Text_S_Lon_Sec, S, "59", "Erreur : Secondes Longitude de 0 à 59"},
-}};
 
 bool isDigit(std::int16_t key) {
   return key >= '0' && key <= '9';
@@ -47,31 +28,37 @@ bool exceedsLimit(std::string_view text, std::string_view limit) {
 }
 
 void WinDurOzirozador::bindCoordinateFields() {
-  for (const CoordinateRule& rule : kRules) {
-    TextField& field = this->*rule.field;
-    field.onKeyPress = [this, &rule](std::int16_t& key) { coordinateKeyPress(rule, key); };
-    field.onChange = [this, &rule] { coordinateRangeCheck(rule); };
+  for (const StationRecord* station : {&Mon, &Son}) {
+    for (std::size_t i = 0; i < kCoordinateRules.size(); ++i) {
+      TextField& field = *station->coordinates[i];
+      const CoordinateRule& rule = kCoordinateRules[i];
+      const StationSide side = station->side;
+      field.onKeyPress = [this, side, &field](std::int16_t& key) {
+        coordinateKeyPress(side, field, key);
+      };
+      field.onChange = [this, &field, &rule] { coordinateRangeCheck(field, rule); };
+    }
   }
 }
 
 // Every key, accepted or not, empties the station's locator, so that its next Calcul encodes
 // the coordinates. While my locator is kept, my coordinates take no key at all.
-void WinDurOzirozador::coordinateKeyPress(const CoordinateRule& rule, std::int16_t& key) {
-  if (rule.side == StationSide::M && Check_Sauve.value() == 1) {
+void WinDurOzirozador::coordinateKeyPress(StationSide side, TextField& field,
+                                          std::int16_t& key) {
+  if (side == StationSide::M && Check_Sauve.value() == 1) {
     key = key::kSwallowed;
     return;
   }
-  station(rule.side).locator.setText("");
+  station(side).locator.setText("");
   if (key == key::kBackspace) return;
   if (!isDigit(key)) {
     message(kDigitsOnly, MessageIcon::None);
     key = key::kBackspace;
-    (this->*rule.field).setText("");
+    field.setText("");
   }
 }
 
-void WinDurOzirozador::coordinateRangeCheck(const CoordinateRule& rule) {
-  TextField& field = this->*rule.field;
+void WinDurOzirozador::coordinateRangeCheck(TextField& field, const CoordinateRule& rule) {
   if (!exceedsLimit(field.text(), rule.limit)) return;
   message(rule.message, MessageIcon::Error);
   field.setText(rule.limit);

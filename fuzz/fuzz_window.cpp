@@ -12,7 +12,8 @@
 #include "fuzz/memory_file_system.hpp"
 #include "settings/settings_writer.hpp"
 #include "window/code_page.hpp"
-#include "window/headless_platform.hpp"
+#include "window/control_visit.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "window/number_text.hpp"
 #include "window/utf8.hpp"
 #include "window/win_dur_ozirozador.hpp"
@@ -29,32 +30,9 @@ void check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-struct CoordinateLimit {
-  TextField W::*field;
-  int limit;
-};
-
-// The highest value each coordinate field admits.
-constexpr std::array<CoordinateLimit, 12> kCoordinateLimits{{
-    {&W::Text_M_Lat_Deg, 89},
-    {&W::Text_M_Lat_Min, 59},
-    {&W::Text_M_Lat_Sec, 59},
-    {&W::Text_M_Lon_Deg, 179},
-    {&W::Text_M_Lon_Min, 59},
-    {&W::Text_M_Lon_Sec, 59},
-    {&W::Text_S_Lat_Deg, 89},
-    {&W::Text_S_Lat_Min, 59},
-    {&W::Text_S_Lat_Sec, 59},
-    {&W::Text_S_Lon_Deg, 179},
-    {&W::Text_S_Lon_Min, 59},
-    {&W::Text_S_Lon_Sec, 59},
-}};
-
-constexpr std::array<TextField W::*, 14> kTextFields{
-    &W::Text_M_Lat_Deg, &W::Text_M_Lat_Min, &W::Text_M_Lat_Sec, &W::Text_M_Lon_Deg,
-    &W::Text_M_Lon_Min, &W::Text_M_Lon_Sec, &W::Text_S_Lat_Deg, &W::Text_S_Lat_Min,
-    &W::Text_S_Lat_Sec, &W::Text_S_Lon_Deg, &W::Text_S_Lon_Min, &W::Text_S_Lon_Sec,
-    &W::Text_M_Loc,     &W::Text_S_Loc};
+// The highest value each coordinate field of a station admits, in the order of its record: an
+// oracle of its own, not the window's table.
+constexpr std::array<int, 6> kCoordinateLimits{89, 59, 59, 179, 59, 59};
 
 constexpr std::array<ComboBox W::*, 4> kComboBoxes{&W::Comb_M_NS, &W::Comb_M_EO, &W::Comb_S_NS,
                                                    &W::Comb_S_EO};
@@ -142,8 +120,12 @@ class Session {
     }  // 8: no settings file at all
   }
 
+  // My six coordinate fields, the correspondent's, then my locator field and his.
   TextField& textField(std::uint8_t byte) {
-    return window_.*kTextFields[byte % kTextFields.size()];
+    constexpr std::size_t kPerStation = kCoordinateLimits.size();
+    const std::size_t index = byte % (2 * kPerStation + 2);
+    if (index >= 2 * kPerStation) return (index % 2 == 0 ? window_.Mon : window_.Son).locator;
+    return *(index < kPerStation ? window_.Mon : window_.Son).coordinates[index % kPerStation];
   }
   ComboBox& comboBox(std::uint8_t byte) { return window_.*kComboBoxes[byte % kComboBoxes.size()]; }
 
@@ -267,17 +249,21 @@ class Session {
       check(window_.Com_M_RAZ.enabled() == (window_.Check_Sauve.value() == 0));
     }
     for (const Control* control : window_.controls()) {
-      if (control->kind() == ControlKind::TextField) {
-        const auto& field = static_cast<const TextField&>(*control);
-        const int maxLength = field.design().maxLength;
-        check(maxLength == 0 || utf8::length(field.text()) <= static_cast<std::size_t>(maxLength));
-      } else if (control->kind() == ControlKind::Label) {
-        check(captionIsSound(static_cast<const Label&>(*control).caption()));
-      }
+      visit(*control, Overloaded{
+                          [](const TextField& field) {
+                            const auto maxLength =
+                                static_cast<std::size_t>(field.design().maxLength);
+                            check(maxLength == 0 || utf8::length(field.text()) <= maxLength);
+                          },
+                          [](const Label& label) { check(captionIsSound(label.caption())); },
+                          [](const auto&) {},
+                      });
     }
     if (insideMessage) return;
-    for (const CoordinateLimit& rule : kCoordinateLimits)
-      check(leadingDigitsWithin((window_.*rule.field).text(), rule.limit));
+    for (const StationRecord* station : {&window_.Mon, &window_.Son}) {
+      for (std::size_t i = 0; i < kCoordinateLimits.size(); ++i)
+        check(leadingDigitsWithin(station->coordinates[i]->text(), kCoordinateLimits[i]));
+    }
   }
 
   Bytes input_;

@@ -1,10 +1,10 @@
 // The clock label and the correspondent's approximate local time.
 #include "path/clock.hpp"
 
-#include <array>
 #include <string>
 
-#include "stations/locator.hpp"
+#include "path/hour_offset.hpp"
+#include "stations/locator_text.hpp"
 #include "window/number_text.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -23,23 +23,6 @@ std::string_view piece(std::string_view text, std::size_t start, std::size_t len
 namespace path {
 namespace {
 
-struct Band {
-  int lowest, highest, hours;
-};
-
-constexpr std::array<Band, 12> kBands{{{0, 15, 0},
-                                       {16, 30, 1},
-                                       {31, 45, 2},
-                                       {46, 60, 3},
-                                       {61, 75, 4},
-                                       {76, 90, 5},
-                                       {91, 105, 6},
-                                       {106, 120, 7},
-                                       {121, 135, 8},
-                                       {136, 150, 9},
-                                       {151, 165, 10},
-                                       {166, 180, 11}}};
-
 void appendTwoDigits(std::string& text, int value) {
   text.push_back(static_cast<char>('0' + value / 10 % 10));
   text.push_back(static_cast<char>('0' + value % 10));
@@ -57,13 +40,9 @@ std::string hhmmss(const TimeOfDay& time) {
   return text;
 }
 
-std::optional<int> hourOffset(std::string_view longitudeDegrees) {
+std::optional<int> hourOffsetOf(std::string_view longitudeDegrees) {
   if (number_text::leadingDigits(longitudeDegrees).empty()) return std::nullopt;
-  const double degrees = number_text::numericValue(longitudeDegrees);
-  for (const Band& band : kBands) {
-    if (band.lowest <= degrees && degrees <= band.highest) return band.hours;
-  }
-  return std::nullopt;
+  return hourOffset(number_text::numericValue(longitudeDegrees));
 }
 
 }  // namespace path
@@ -73,7 +52,7 @@ void WinDurOzirozador::Timer1_Timer() {
 }
 
 void WinDurOzirozador::Decalage() {
-  if (const auto offset = path::hourOffset(Lon_Deg_Son)) Decal_Heure = offset;
+  if (const auto offset = path::hourOffsetOf(Lon_Deg_Son)) Decal_Heure = offset;
 }
 
 // Reads the clock label, not the system clock: the time of the last tick.
@@ -85,12 +64,13 @@ void WinDurOzirozador::Heure_du_correspondant() {
   Decalage();
   const int offset = Decal_Heure.value_or(0);
   std::string offsetText;
-  if (Comb_S_EO.text() == locator::kEast) {
+  const auto hemisphere = locator::longitudeHemisphereOf(Comb_S_EO.text());
+  if (hemisphere == locator::LongitudeHemisphere::East) {
     hour += offset;
     if (hour > kHoursPerDay - 1) hour -= kHoursPerDay;
     offsetText = "+" + number_text::wholeNumber(offset);
   }
-  if (Comb_S_EO.text() == locator::kWest) {
+  if (hemisphere == locator::LongitudeHemisphere::West) {
     hour -= offset;
     if (hour < 0) hour += kHoursPerDay;
     offsetText = "-" + number_text::wholeNumber(offset);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "window/platform.hpp"
@@ -10,9 +11,8 @@ namespace tarvel::path {
 // "HH:MM:SS", 24-hour clock.
 std::string hhmmss(const TimeOfDay& time);
 
-// Whole hours ahead of (east) or behind (west) my time, from the whole degrees of the
-// correspondent's longitude: 0 up to 15°, then one more hour for each further 15°, up to 180°.
-// No band holds a value above 180 or a text without digits.
-std::optional<int> hourOffset(std::string_view longitudeDegrees);
+// The hour offset of the text of the correspondent's longitude degrees: the value of its leading
+// digits, and none for a text without digits.
+std::optional<int> hourOffsetOf(std::string_view longitudeDegrees);
 
 }  // namespace tarvel::path

@@ -13,11 +13,8 @@ if ! command -v clang++-14 >/dev/null 2>&1; then
   exit 0
 fi
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEL_FUZZ=ON -DTARVEL_SANITIZE=ON \
-  -DTARVEL_WITH_QT=OFF -DTARVEL_BENCHMARKS=OFF >/dev/null
-# shellcheck disable=SC2086
-cmake --build build-fuzz --target $targets
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 status=0
 for target in $targets; do

@@ -9,15 +9,12 @@ cd "$(dirname "$0")/.."
 ./scripts/build.sh
 
 echo "== Sanitizer pass"
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEL_SANITIZE=ON \
-  -DTARVEL_WITH_QT=OFF -DTARVEL_BENCHMARKS=OFF
-cmake --build build-sanitize
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j 2
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
 
 echo "== Fuzzing"
 ./scripts/fuzz.sh "${TARVEL_FUZZ_SECONDS:-60}"
 
 echo "== Test suite"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j 2
+ctest --preset release

@@ -1,6 +1,8 @@
-// The Calcul command of each station and its steps. Each procedure is written once for a
-// station record; the named procedures of the two sides forward to it.
-#include "stations/locator.hpp"
+// The Calcul command of each station and its steps. Each step is written once for a station
+// record; the command reaches it through the step's named procedure of the station's side.
+#include <array>
+
+#include "stations/locator_text.hpp"
 #include "window/number_text.hpp"
 #include "window/utf8.hpp"
 #include "window/win_dur_ozirozador.hpp"
@@ -11,8 +13,20 @@ namespace {
 constexpr std::string_view kTooLongMessage = "4 Caractéres Minimum";
 constexpr std::string_view kLocatorCompletion = "AA";
 
-double valueOf(const TextField& field) {
-  return number_text::numericValue(field.text());
+using W = WinDurOzirozador;
+using Procedure = void (W::*)();
+
+struct NamedSteps {
+  Procedure complete, encode, decode, verify;
+};
+
+constexpr NamedSteps kMonSteps{&W::Comp_M_Loc, &W::Calc_Mon_Locator, &W::Calcul_Mon_Coord,
+                               &W::verif_M_Coord};
+constexpr NamedSteps kSonSteps{&W::Comp_S_Loc, &W::Calc_Son_Locator, &W::Calcul_Son_Coord,
+                               &W::verif_S_Coord};
+
+const NamedSteps& stepsOf(const StationRecord& station) {
+  return station.side == StationSide::M ? kMonSteps : kSonSteps;
 }
 
 }  // namespace
@@ -51,16 +65,17 @@ void WinDurOzirozador::verif_S_Coord() {
 // The locator field says which way to compute: from the locator when it holds text, from the
 // coordinates when the user has emptied it by touching them.
 void WinDurOzirozador::calcul(StationRecord& station) {
+  const NamedSteps& steps = stepsOf(station);
   Loc_Valide = true;
   if (!station.locator.text().empty()) {
     if (station.side == StationSide::M && utf8::length(station.locator.text()) == 4) {
       Complete_Loc4();
     }
-    verify(station);
+    (this->*steps.verify)();
     if (!Loc_Valide) return;
-    decode(station);
+    (this->*steps.decode)();
   }
-  if (!station.latitudeDegrees.text().empty()) encode(station);
+  if (!station.latitudeDegrees().text().empty()) (this->*steps.encode)();
   Gest_Erreur();
 }
 
@@ -69,21 +84,21 @@ void WinDurOzirozador::Complete_Loc4() {
 }
 
 void WinDurOzirozador::completeFields(StationRecord& station) {
-  for (TextField* field :
-       {&station.latitudeDegrees, &station.latitudeMinutes, &station.latitudeSeconds,
-        &station.longitudeDegrees, &station.longitudeMinutes, &station.longitudeSeconds}) {
+  for (TextField* field : station.coordinates) {
     if (field->text().empty()) field->setText("0");
   }
 }
 
 void WinDurOzirozador::encode(StationRecord& station) {
-  completeFields(station);
-  const locator::TypedPosition typed{
-      valueOf(station.latitudeDegrees),  valueOf(station.latitudeMinutes),
-      valueOf(station.latitudeSeconds),  valueOf(station.longitudeDegrees),
-      valueOf(station.longitudeMinutes), valueOf(station.longitudeSeconds)};
+  (this->*stepsOf(station).complete)();
+  std::array<double, 6> values{};
+  for (std::size_t i = 0; i < values.size(); ++i)
+    values[i] = number_text::numericValue(station.coordinates[i]->text());
+  const locator::TypedPosition typed{values[0], values[1], values[2],
+                                     values[3], values[4], values[5]};
   const locator::Encoding encoding =
-      locator::encode(typed, station.latitudeHemisphere.text(), station.longitudeHemisphere.text());
+      locator::encode(typed, locator::latitudeHemisphereOf(station.latitudeHemisphere.text()),
+                      locator::longitudeHemisphereOf(station.longitudeHemisphere.text()));
   station.signedLongitude = encoding.signedLongitude;
   station.signedLatitude = encoding.signedLatitude;
   // Writing the locator may run the field's change handler, which reads the values just stored.
@@ -97,21 +112,21 @@ void WinDurOzirozador::decode(StationRecord& station) {
   }
   const locator::Decoding decoded = locator::decode(locator::codesOf(station.locator.text()));
   if (decoded.longitudeHemisphere)
-    station.longitudeHemisphere.setText(*decoded.longitudeHemisphere);
-  if (decoded.latitudeHemisphere) station.latitudeHemisphere.setText(*decoded.latitudeHemisphere);
-  using number_text::wholeNumber;
-  station.latitudeDegrees.setText(wholeNumber(decoded.latitude.degrees));
-  station.latitudeMinutes.setText(wholeNumber(decoded.latitude.minutes));
-  station.latitudeSeconds.setText(wholeNumber(decoded.latitude.seconds));
-  station.longitudeDegrees.setText(wholeNumber(decoded.longitude.degrees));
-  station.longitudeMinutes.setText(wholeNumber(decoded.longitude.minutes));
-  station.longitudeSeconds.setText(wholeNumber(decoded.longitude.seconds));
+    station.longitudeHemisphere.setText(locator::wordOf(*decoded.longitudeHemisphere));
+  if (decoded.latitudeHemisphere)
+    station.latitudeHemisphere.setText(locator::wordOf(*decoded.latitudeHemisphere));
+  const locator::DegreesMinutesSeconds& lat = decoded.latitude;
+  const locator::DegreesMinutesSeconds& lon = decoded.longitude;
+  const std::array<int, 6> values{lat.degrees, lat.minutes, lat.seconds,
+                                  lon.degrees, lon.minutes, lon.seconds};
+  for (std::size_t i = 0; i < values.size(); ++i)
+    station.coordinates[i]->setText(number_text::wholeNumber(values[i]));
 }
 
 void WinDurOzirozador::verify(StationRecord& station) {
   const std::string text = station.locator.text();
   if (text.empty()) return;
-  for (const locator::Fault& fault : locator::verify(text)) {
+  for (const locator::Fault& fault : locator::verify(utf8::decode(text))) {
     message(fault.message, MessageIcon::None);
     Loc_Valide = false;
   }

@@ -2,9 +2,6 @@
 
 #include <cmath>
 
-#include "window/code_page.hpp"
-#include "window/utf8.hpp"
-
 namespace tarvel::locator {
 namespace {
 
@@ -32,14 +29,14 @@ constexpr std::array<Rule, 6> kRules{{
 
 }  // namespace
 
-Encoding encode(const TypedPosition& p, std::string_view latitudeHemisphere,
-                std::string_view longitudeHemisphere) {
+Encoding encode(const TypedPosition& p, std::optional<LatitudeHemisphere> latitude,
+                std::optional<LongitudeHemisphere> longitude) {
   const double lon = decimalDegrees(p.longitudeDegrees, p.longitudeMinutes, p.longitudeSeconds);
   double signedLongitude = lon;
   double w = lon;
-  if (longitudeHemisphere == kWest) {
+  if (longitude == LongitudeHemisphere::West) {
     w = (kOriginLongitude - lon) / kFieldWidth;
-  } else if (longitudeHemisphere == kEast) {
+  } else if (longitude == LongitudeHemisphere::East) {
     w = (lon + kOriginLongitude) / kFieldWidth;
     signedLongitude = -lon;
   }
@@ -47,10 +44,10 @@ Encoding encode(const TypedPosition& p, std::string_view latitudeHemisphere,
   const double lat = decimalDegrees(p.latitudeDegrees, p.latitudeMinutes, p.latitudeSeconds);
   double signedLatitude = lat;
   double h = lat;
-  if (latitudeHemisphere == kSouth) {
+  if (latitude == LatitudeHemisphere::South) {
     h = (kOriginLatitude - lat) / kFieldHeight;
     signedLatitude = -lat;
-  } else if (latitudeHemisphere == kNorth) {
+  } else if (latitude == LatitudeHemisphere::North) {
     h = (lat + kOriginLatitude) / kFieldHeight;
   }
 
@@ -80,10 +77,10 @@ Decoding decode(const Codes& c) {
   const double aLat = std::fabs(latN);
 
   Decoding result{};
-  if (lonW > 0) result.longitudeHemisphere = kWest;
-  if (lonW < 0) result.longitudeHemisphere = kEast;
-  if (latN > 0) result.latitudeHemisphere = kNorth;
-  if (latN < 0) result.latitudeHemisphere = kSouth;
+  if (lonW > 0) result.longitudeHemisphere = LongitudeHemisphere::West;
+  if (lonW < 0) result.longitudeHemisphere = LongitudeHemisphere::East;
+  if (latN > 0) result.latitudeHemisphere = LatitudeHemisphere::North;
+  if (latN < 0) result.latitudeHemisphere = LatitudeHemisphere::South;
 
   const double mLon = (aLon - std::floor(aLon)) * 60;
   const double mLat = (aLat - std::floor(aLat)) * 60;
@@ -94,8 +91,7 @@ Decoding decode(const Codes& c) {
   return result;
 }
 
-std::vector<Fault> verify(std::string_view text) {
-  const std::u32string characters = utf8::decode(text);
+std::vector<Fault> verify(std::u32string_view characters) {
   std::vector<Fault> faults;
   for (std::size_t i = 0; i < kRules.size(); ++i) {
     const Rule& rule = kRules[i];
@@ -105,25 +101,6 @@ std::vector<Fault> verify(std::string_view text) {
     if (tooHigh || tooLow) faults.push_back({static_cast<int>(i + 1), rule.message});
   }
   return faults;
-}
-
-Codes codesOf(std::string_view text) {
-  const std::u32string characters = utf8::decode(text);
-  Codes codes{};
-  for (std::size_t i = 0; i < codes.size() && i < characters.size(); ++i) {
-    codes[i] = cp1252::fromUnicode(characters[i]);
-  }
-  return codes;
-}
-
-std::string textOf(const Codes& codes) {
-  std::string text;
-  for (const int code : codes) {
-    // Codes stay within 0 to 255 for what the fields admit; anything else has no character.
-    const bool inPage = code >= 0 && code <= 255;
-    utf8::append(text, inPage ? cp1252::toUnicode(static_cast<std::uint8_t>(code)) : U'?');
-  }
-  return text;
 }
 
 }  // namespace tarvel::locator

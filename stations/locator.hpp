@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,10 +30,8 @@ inline constexpr double kReferencePointOffset = 64.4;
 inline constexpr int kFirstLetter = 'A';
 inline constexpr int kFirstDigit = '0';
 
-inline constexpr std::string_view kNorth = "Nord";
-inline constexpr std::string_view kSouth = "Sud";
-inline constexpr std::string_view kEast = "Est";
-inline constexpr std::string_view kWest = "Ouest";
+enum class LatitudeHemisphere { North, South };
+enum class LongitudeHemisphere { East, West };
 
 // Six Windows-1252 character codes.
 using Codes = std::array<int, 6>;
@@ -51,11 +48,10 @@ struct Encoding {
   double signedLongitude;
 };
 
-// Only the exact words "Nord", "Sud", "Est" and "Ouest" name a hemisphere. With any other text
-// the unsigned value is used as it is, and the codes can then reach 244 (a degree count of up to
-// 179 taken as a field index).
-Encoding encode(const TypedPosition& position, std::string_view latitudeHemisphere,
-                std::string_view longitudeHemisphere);
+// Without a hemisphere (the box holds neither of its words) the unsigned value is used as it is,
+// and the codes can then reach 244 (a degree count of up to 179 taken as a field index).
+Encoding encode(const TypedPosition& position, std::optional<LatitudeHemisphere> latitude,
+                std::optional<LongitudeHemisphere> longitude);
 
 struct DegreesMinutesSeconds {
   int degrees, minutes, seconds;
@@ -63,8 +59,8 @@ struct DegreesMinutesSeconds {
 
 struct Decoding {
   // No hemisphere when the value is exactly 0, which no verified locator gives.
-  std::optional<std::string_view> longitudeHemisphere;
-  std::optional<std::string_view> latitudeHemisphere;
+  std::optional<LongitudeHemisphere> longitudeHemisphere;
+  std::optional<LatitudeHemisphere> latitudeHemisphere;
   DegreesMinutesSeconds latitude;
   DegreesMinutesSeconds longitude;
 };
@@ -78,12 +74,8 @@ struct Fault {
   std::string_view message;
 };
 
-// Checks the first six characters of a text by their codes; a missing character fails its
-// position. At most one fault a position, in position order.
-std::vector<Fault> verify(std::string_view text);
-
-// The codes of a locator text, and back (through Windows-1252).
-Codes codesOf(std::string_view text);
-std::string textOf(const Codes& codes);
+// Checks the first six characters of a text by their Unicode code points; a missing character
+// fails its position. At most one fault a position, in position order.
+std::vector<Fault> verify(std::u32string_view characters);
 
 }  // namespace tarvel::locator

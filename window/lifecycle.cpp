@@ -1,6 +1,7 @@
 // The window opening and closing, and the commands that belong to no calculation.
 #include <string>
 
+#include "stations/locator_text.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -34,12 +35,12 @@ std::string dateCaption(const CalendarDate& date) {
 
 void WinDurOzirozador::Form_Load() {
   for (ComboBox* box : {&Comb_M_NS, &Comb_S_NS}) {
-    box->addItem("Nord");
-    box->addItem("Sud");
+    box->addItem(locator::kNorth);
+    box->addItem(locator::kSouth);
   }
   for (ComboBox* box : {&Comb_M_EO, &Comb_S_EO}) {
-    box->addItem("Est");
-    box->addItem("Ouest");
+    box->addItem(locator::kEast);
+    box->addItem(locator::kWest);
   }
   LabDate.setCaption(dateCaption(platform().today()));
   readSettings();
@@ -59,16 +60,15 @@ void WinDurOzirozador::Form_Unload([[maybe_unused]] int& cancel) {
 }
 
 void WinDurOzirozador::Com_M_RAZ_Click() {
-  for (TextField* field : {&Text_M_Lon_Deg, &Text_M_Lon_Min, &Text_M_Lon_Sec, &Text_M_Lat_Deg,
-                           &Text_M_Lat_Min, &Text_M_Lat_Sec})
+  for (TextField* field : Mon.resetOrder())
     field->setText("");
   if (Check_Sauve.value() == 0) Text_M_Loc.setText("");
 }
 
 void WinDurOzirozador::Com_S_Raz_Click() {
-  for (TextField* field : {&Text_S_Lon_Deg, &Text_S_Lon_Min, &Text_S_Lon_Sec, &Text_S_Lat_Deg,
-                           &Text_S_Lat_Min, &Text_S_Lat_Sec, &Text_S_Loc})
+  for (TextField* field : Son.resetOrder())
     field->setText("");
+  Text_S_Loc.setText("");
   Lab_Heure_Cor.setCaption("Heure:");
   LabelAzimut.setCaption("Azimut :");
   LabelDistance.setCaption("Distance :");

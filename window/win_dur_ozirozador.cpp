@@ -4,12 +4,22 @@ namespace tarvel {
 
 WinDurOzirozador::WinDurOzirozador(Platform& platform)
     : Form(platform),
-      Mon{StationSide::M, Text_M_Lat_Deg, Text_M_Lat_Min, Text_M_Lat_Sec,
-          Text_M_Lon_Deg, Text_M_Lon_Min, Text_M_Lon_Sec, Comb_M_NS,
-          Comb_M_EO,      Text_M_Loc,     Lat_Mon,        Lon_Mon},
-      Son{StationSide::S, Text_S_Lat_Deg, Text_S_Lat_Min, Text_S_Lat_Sec,
-          Text_S_Lon_Deg, Text_S_Lon_Min, Text_S_Lon_Sec, Comb_S_NS,
-          Comb_S_EO,      Text_S_Loc,     Lat_Son,        Lon_Son} {
+      Mon{StationSide::M,
+          {&Text_M_Lat_Deg, &Text_M_Lat_Min, &Text_M_Lat_Sec, &Text_M_Lon_Deg, &Text_M_Lon_Min,
+           &Text_M_Lon_Sec},
+          Comb_M_NS,
+          Comb_M_EO,
+          Text_M_Loc,
+          Lat_Mon,
+          Lon_Mon},
+      Son{StationSide::S,
+          {&Text_S_Lat_Deg, &Text_S_Lat_Min, &Text_S_Lat_Sec, &Text_S_Lon_Deg, &Text_S_Lon_Min,
+           &Text_S_Lon_Sec},
+          Comb_S_NS,
+          Comb_S_EO,
+          Text_S_Loc,
+          Lat_Son,
+          Lon_Son} {
   bindEvents();
   bindCoordinateFields();
 }

@@ -149,8 +149,8 @@ class WinDurOzirozador : public Form {
   void needleAtRest();
 
   void bindCoordinateFields();
-  void coordinateKeyPress(const CoordinateRule& rule, std::int16_t& key);
-  void coordinateRangeCheck(const CoordinateRule& rule);
+  void coordinateKeyPress(StationSide side, TextField& field, std::int16_t& key);
+  void coordinateRangeCheck(TextField& field, const CoordinateRule& rule);
 
   std::filesystem::path chooseSettingsFolder();
   void readSettings();

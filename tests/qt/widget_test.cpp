@@ -1,7 +1,6 @@
 // What only the binding does: key events through the filter, the change rule on real widgets,
 // real message boxes, the Tab key, the focus at open and the repainted sweep.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,21 +12,16 @@
 #include <filesystem>
 
 #include "tests/runner/qt/qt_backend.hpp"
+#include "tests/support/temporary_folder.hpp"
 #include "window/qt/fonts.hpp"
 
 namespace tarvel {
 namespace {
 
 class WidgetTest : public ::testing::Test {
- public:
-  static std::filesystem::path newFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tarvel-widget-XXXXXX").string();
-    return ::mkdtemp(pattern.data());
-  }
-
  protected:
   WidgetTest() {
+    platform.folders = {folder.path(), folder.path() / "user"};
     platform.attach(view);
     window.Form_Load();
     view.show();
@@ -35,8 +29,6 @@ class WidgetTest : public ::testing::Test {
     view.activateWindow();
     window.show();
   }
-  ~WidgetTest() override { std::filesystem::remove_all(folder); }
-
   QLineEdit& edit(const Control& control) {
     return *qobject_cast<QLineEdit*>(view.widgetOf(control));
   }
@@ -46,8 +38,8 @@ class WidgetTest : public ::testing::Test {
                           Qt::NoModifier);
   }
 
-  std::filesystem::path folder = newFolder();
-  scenarios::ScriptedQtPlatform platform{folder, folder / "user", {2026, 12, 6}};
+  test_support::TemporaryFolder folder;
+  scenarios::ScriptedQtPlatform platform;
   WinDurOzirozador window{platform};
   qt::WindowView view{window};
 };
@@ -154,7 +146,7 @@ TEST_F(WidgetTest, ClosingDuringASweepEndsTheProgramCleanly) {
   typeText(window.Text_S_Loc, QStringLiteral("JN23AB"));
   EXPECT_EQ(passes, 5);
   EXPECT_TRUE(platform.programEnded);
-  EXPECT_TRUE(std::filesystem::exists(folder / "SavLoc.ini"));
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "SavLoc.ini"));
 }
 
 // The real platform, writing its settings into a folder of the test's.
@@ -170,8 +162,8 @@ class FolderedQtPlatform : public qt::QtPlatform {
 // Closing while a message box is open leaves every event loop, the box's included, and no
 // handler touches a widget afterwards.
 TEST(ClosingTest, WhileAMessageBoxIsOpenEndsTheEventLoops) {
-  const auto folder = WidgetTest::newFolder();
-  FolderedQtPlatform platform(folder);
+  const test_support::TemporaryFolder folder;
+  FolderedQtPlatform platform(folder.path());
   WinDurOzirozador window(platform);
   qt::WindowView view(window);
   platform.attach(view);
@@ -190,8 +182,7 @@ TEST(ClosingTest, WhileAMessageBoxIsOpenEndsTheEventLoops) {
   EXPECT_TRUE(boxWasOpen);
   EXPECT_TRUE(window.ended());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_TRUE(std::filesystem::exists(folder / "SavLoc.ini"));
-  std::filesystem::remove_all(folder);
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "SavLoc.ini"));
 }
 
 struct BoxCase {

@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "tests/support/scripted_platform.hpp"
 #include "window/edit_buffer.hpp"
-#include "window/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::scenarios {
@@ -20,14 +21,13 @@ struct Key {
 };
 
 // What a scenario needs of a window: the actions of a user, delivered the way the backend's
-// toolkit delivers them, and the window and its recorded platform for the checks.
+// toolkit delivers them, and the window and its scripted platform for the checks.
 class Backend {
  public:
   virtual ~Backend() = default;
 
   // A new window in its design state on a fresh platform; `load` runs its load sequence.
-  virtual void create(const std::filesystem::path& programFolder,
-                      const std::filesystem::path& userFolder, const CalendarDate& date) = 0;
+  virtual void create(const PlatformScript::Folders& folders, const CalendarDate& date) = 0;
   virtual void load() = 0;
   virtual void unload() = 0;
 
@@ -36,13 +36,22 @@ class Backend {
   virtual void focus(Control& control) = 0;
   virtual bool pick(ComboBox& box, std::string_view item) = 0;
   virtual bool click(Control& control) = 0;
-  virtual void tick(const TimeOfDay& time) = 0;
 
-  virtual WinDurOzirozador& window() = 0;
-  virtual const std::vector<RecordedMessage>& messages() = 0;
-  virtual bool programEnded() = 0;
+  // The same on every toolkit: the timer's tick comes from the scenario's clock.
+  void tick(const TimeOfDay& time) {
+    script().time = time;
+    window().Timer1.tick();
+  }
+  WinDurOzirozador& window() { return *window_; }
+  const std::vector<RecordedMessage>& messages() { return script().messages; }
+  bool programEnded() { return script().programEnded; }
   // Run after each pass of the event loop.
-  virtual void onEventLoopPass(std::function<void()> hook) = 0;
+  void onEventLoopPass(std::function<void()> hook) { script().onEventLoopPass = std::move(hook); }
+
+ protected:
+  virtual PlatformScript& script() = 0;
+
+  std::unique_ptr<WinDurOzirozador> window_;
 };
 
 }  // namespace tarvel::scenarios

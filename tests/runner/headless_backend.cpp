@@ -1,11 +1,12 @@
 #include "tests/runner/headless_backend.hpp"
 
+#include "window/control_visit.hpp"
+
 namespace tarvel::scenarios {
 
-void HeadlessBackend::create(const std::filesystem::path& programFolder,
-                             const std::filesystem::path& userFolder, const CalendarDate& date) {
+void HeadlessBackend::create(const PlatformScript::Folders& folders, const CalendarDate& date) {
   window_.reset();
-  platform_ = std::make_unique<HeadlessPlatform>(files_, programFolder, userFolder);
+  platform_ = std::make_unique<HeadlessPlatform>(files_, folders.program, folders.user);
   platform_->date = date;
   window_ = std::make_unique<WinDurOzirozador>(*platform_);
 }
@@ -33,19 +34,16 @@ void HeadlessBackend::deliver(const Key& key) {
     return;
   }
   Control* target = window_->focused();
-  if (auto* field = dynamic_cast<TextField*>(target)) {
+  if (!target) return;
+  const auto typeInto = [&key](auto& editable) {
     if (key.kind == Key::Kind::Character) {
-      field->typeKey(key.code);
+      editable.typeKey(key.code);
     } else {
-      field->pressKey(key.editing);
+      editable.pressKey(key.editing);
     }
-  } else if (auto* box = dynamic_cast<ComboBox*>(target)) {
-    if (key.kind == Key::Kind::Character) {
-      box->typeKey(key.code);
-    } else {
-      box->pressKey(key.editing);
-    }
-  }
+  };
+  visit(*target, Overloaded{[&](TextField& field) { typeInto(field); },
+                            [&](ComboBox& box) { typeInto(box); }, [](auto&) {}});
 }
 
 void HeadlessBackend::paste(TextField& field, std::string_view text) {
@@ -62,31 +60,25 @@ bool HeadlessBackend::pick(ComboBox& box, std::string_view item) {
   return box.pick(item);
 }
 
+// Neither button nor box takes a disabled or hidden click: the focus stays, and a button answers
+// false.
 bool HeadlessBackend::click(Control& control) {
-  if (auto* button = dynamic_cast<PushButton*>(&control)) {
-    // Neither takes a disabled or hidden button: the focus stays and the click answers false.
-    window_->setFocus(*button);
-    return button->click();
-  }
-  if (auto* box = dynamic_cast<CheckBox*>(&control)) {
-    window_->setFocus(*box);
-    box->click();
-    return true;
-  }
-  if (auto* label = dynamic_cast<Label*>(&control)) {
-    label->click();
-    return true;
-  }
-  return false;
-}
-
-void HeadlessBackend::tick(const TimeOfDay& time) {
-  platform_->time = time;
-  window_->Timer1.tick();
-}
-
-void HeadlessBackend::onEventLoopPass(std::function<void()> hook) {
-  platform_->onEventLoopPass = std::move(hook);
+  return visit(control, Overloaded{
+                            [this](PushButton& button) {
+                              window_->setFocus(button);
+                              return button.click();
+                            },
+                            [this](CheckBox& box) {
+                              window_->setFocus(box);
+                              box.click();
+                              return true;
+                            },
+                            [](Label& label) {
+                              label.click();
+                              return true;
+                            },
+                            [](auto&) { return false; },
+                        });
 }
 
 }  // namespace tarvel::scenarios

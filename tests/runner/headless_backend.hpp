@@ -4,14 +4,14 @@
 
 #include "settings/posix_file_system.hpp"
 #include "tests/runner/backend.hpp"
+#include "tests/support/headless_platform.hpp"
 
 namespace tarvel::scenarios {
 
 // The toolkit-free window: keys go straight to the control model.
 class HeadlessBackend : public Backend {
  public:
-  void create(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
-              const CalendarDate& date) override;
+  void create(const PlatformScript::Folders& folders, const CalendarDate& date) override;
   void load() override;
   void unload() override;
 
@@ -20,19 +20,15 @@ class HeadlessBackend : public Backend {
   void focus(Control& control) override;
   bool pick(ComboBox& box, std::string_view item) override;
   bool click(Control& control) override;
-  void tick(const TimeOfDay& time) override;
 
-  WinDurOzirozador& window() override { return *window_; }
-  const std::vector<RecordedMessage>& messages() override { return platform_->messages; }
-  bool programEnded() override { return platform_->programEnded; }
-  void onEventLoopPass(std::function<void()> hook) override;
+ protected:
+  PlatformScript& script() override { return *platform_; }
 
  private:
   void deliver(const Key& key);
 
   PosixFileSystem files_;
   std::unique_ptr<HeadlessPlatform> platform_;
-  std::unique_ptr<WinDurOzirozador> window_;
 };
 
 }  // namespace tarvel::scenarios

@@ -1,6 +1,4 @@
 // tarvel-scenarios [--backend headless|qt] FILE_OR_FOLDER...
-#include <unistd.h>
-
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -9,6 +7,7 @@
 
 #include "tests/runner/headless_backend.hpp"
 #include "tests/runner/scenario_run.hpp"
+#include "tests/support/temporary_folder.hpp"
 #ifdef TARVEL_RUNNER_WITH_QT
 #include "tests/runner/qt/qt_backend.hpp"
 #endif
@@ -16,6 +15,7 @@
 namespace {
 
 using namespace tarvel::scenarios;
+using tarvel::test_support::TemporaryFolder;
 
 constexpr int kAllPassed = 0;
 constexpr int kSomeFailed = 1;
@@ -32,13 +32,6 @@ std::unique_ptr<Backend> makeBackend(std::string_view name, int& argc, char** ar
   return nullptr;
 }
 
-std::filesystem::path makeWorkFolder() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "tarvel-scenario-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) return {};
-  return pattern;
-}
-
 struct Tally {
   int passed = 0;
   int failed = 0;
@@ -46,9 +39,8 @@ struct Tally {
 
 void runFile(Backend& backend, const ScenarioFile& file, Tally& tally) {
   for (const Scenario& scenario : file.scenarios) {
-    const auto work = makeWorkFolder();
-    const Outcome outcome = runScenario(backend, scenario, work);
-    std::filesystem::remove_all(work);
+    const TemporaryFolder work;
+    const Outcome outcome = runScenario(backend, scenario, work.path());
     if (outcome.passed) {
       ++tally.passed;
       std::cout << "PASS " << scenario.name << '\n';

@@ -2,25 +2,13 @@
 
 #include <algorithm>
 #include <fstream>
-#include <map>
 
+#include "tests/runner/scenario_run.hpp"
 #include "window/code_page.hpp"
 #include "window/utf8.hpp"
 
 namespace tarvel::scenarios {
 namespace {
-
-// Argument counts of each command: the fewest and the most (-1: no upper bound).
-const std::map<std::string, std::pair<int, int>, std::less<>> kArity = {
-    {"scenario", {1, 1}},      {"file", {2, 2}},          {"nofile", {1, 1}},
-    {"date", {1, 1}},          {"load", {0, 0}},          {"unload", {0, 0}},
-    {"type", {2, 2}},          {"paste", {2, 2}},         {"set", {2, 2}},
-    {"focus", {1, 1}},         {"pick", {2, 2}},          {"click", {1, 1}},
-    {"clock", {1, 1}},         {"during-sweep", {2, -1}}, {"expect", {2, 5}},
-    {"expect-approx", {3, 3}}, {"expect-value", {2, 2}},  {"expect-focus", {1, 1}},
-    {"expect-list", {1, -1}},  {"msg", {2, 2}},           {"no-msg", {0, 0}},
-    {"expect-file", {2, 2}},   {"ended", {0, 0}},
-};
 
 int hexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -108,10 +96,11 @@ class LineReader {
   std::size_t position_ = 0;
 };
 
+// A scenario line opens a scenario; every other word is a command of the runner.
 void checkArity(const Command& command) {
-  const auto known = kArity.find(command.word);
-  if (known == kArity.end()) throw SyntaxError(command.line, "unknown command " + command.word);
-  const auto [fewest, most] = known->second;
+  const auto known = command.word == "scenario" ? Arity{1, 1} : arityOf(command.word);
+  if (!known) throw SyntaxError(command.line, "unknown command " + command.word);
+  const auto [fewest, most] = *known;
   const int count = static_cast<int>(command.arguments.size());
   if (count < fewest || (most >= 0 && count > most))
     throw SyntaxError(command.line, "wrong number of arguments for " + command.word);

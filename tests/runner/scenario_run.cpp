@@ -1,5 +1,7 @@
 #include "tests/runner/scenario_run.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -10,6 +12,7 @@
 #include <sstream>
 
 #include "tests/runner/key_text.hpp"
+#include "window/control_visit.hpp"
 #include "window/code_page.hpp"
 
 namespace tarvel::scenarios {
@@ -108,45 +111,34 @@ class Run {
  private:
   using Handler = void (Run::*)(const Command&);
 
-  void execute(const Command& command) {
-    static const std::map<std::string, Handler, std::less<>> kHandlers = {
-        {"file", &Run::file},
-        {"nofile", &Run::noFile},
-        {"date", &Run::date},
-        {"load", &Run::load},
-        {"unload", &Run::unload},
-        {"type", &Run::type},
-        {"paste", &Run::paste},
-        {"set", &Run::set},
-        {"focus", &Run::focus},
-        {"pick", &Run::pick},
-        {"click", &Run::click},
-        {"clock", &Run::clock},
-        {"during-sweep", &Run::duringSweep},
-        {"expect", &Run::expect},
-        {"expect-approx", &Run::expectApprox},
-        {"expect-value", &Run::expectValue},
-        {"expect-focus", &Run::expectFocus},
-        {"expect-list", &Run::expectList},
-        {"msg", &Run::message},
-        {"no-msg", &Run::noMessage},
-        {"expect-file", &Run::expectFile},
-        {"ended", &Run::ended},
-    };
-    const auto handler = kHandlers.find(command.word);
-    if (handler == kHandlers.end()) throw SyntaxError(command.line, "unknown command");
-    if (needsWindow(command.word) && !window_) fail(command, "a loaded window", "none");
-    if (needsWindow(command.word) && unloaded_ && !isCheckAfterUnload(command.word))
-      fail(command, "no action after unload", command.word);
-    (this->*handler->second)(command);
+  // When a command may run: before the window exists, only while it is open, or also after it
+  // closed (the save failure's message appears during the unload).
+  enum class Phase { Setup, Open, OpenOrClosed };
+
+  struct Rule {
+    std::string_view word;
+    Arity arity;
+    Phase phase;
+    Handler handler;
+  };
+
+ public:
+  static const std::array<Rule, 22> kCommands;
+
+  static const Rule* ruleOf(std::string_view word) {
+    const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+                                    [word](const Rule& rule) { return rule.word == word; });
+    return found == kCommands.end() ? nullptr : &*found;
   }
 
-  static bool needsWindow(std::string_view word) {
-    return word != "file" && word != "nofile" && word != "date" && word != "load" &&
-           word != "expect-file";
-  }
-  static bool isCheckAfterUnload(std::string_view word) {
-    return word == "ended" || word == "msg" || word == "no-msg";
+ private:
+  void execute(const Command& command) {
+    const Rule* rule = ruleOf(command.word);
+    if (!rule) throw SyntaxError(command.line, "unknown command");
+    if (rule->phase != Phase::Setup && !window_) fail(command, "a loaded window", "none");
+    if (rule->phase == Phase::Open && unloaded_)
+      fail(command, "no action after unload", command.word);
+    (this->*rule->handler)(command);
   }
 
   [[noreturn]] void fail(const Command& command, std::string expected, std::string seen) {
@@ -164,7 +156,8 @@ class Run {
   }
   template <typename T>
   T& controlOf(const Command& command, std::string_view name) {
-    auto* found = dynamic_cast<T*>(&control(command, name));
+    T* found = visit(control(command, name),
+                     Overloaded{[](T& kind) { return &kind; }, [](auto&) -> T* { return nullptr; }});
     if (!found) throw SyntaxError(command.line, std::string(name) + " is not of the right kind");
     return *found;
   }
@@ -189,7 +182,7 @@ class Run {
     date_ = {year, month, day};
   }
   void load(const Command&) {
-    backend_.create(folder_, userFolder_, date_);
+    backend_.create({folder_, userFolder_}, date_);
     window_ = &backend_.window();
     loaded_ = true;
     backend_.onEventLoopPass([this] { afterEventLoopPass(); });
@@ -208,14 +201,15 @@ class Run {
     backend_.paste(controlOf<TextField>(command, text(command, 0)), text(command, 1));
   }
   void set(const Command& command) {
-    Control& target = control(command, text(command, 0));
-    if (auto* field = dynamic_cast<TextField*>(&target)) {
-      field->setText(text(command, 1));
-    } else if (auto* box = dynamic_cast<ComboBox*>(&target)) {
-      box->setText(text(command, 1));
-    } else {
-      throw SyntaxError(command.line, "only a field or a combo box has a text to set");
-    }
+    const std::string& value = text(command, 1);
+    visit(control(command, text(command, 0)),
+          Overloaded{
+              [&](TextField& field) { field.setText(value); },
+              [&](ComboBox& box) { box.setText(value); },
+              [&](auto&) {
+                throw SyntaxError(command.line, "only a field or a combo box has a text to set");
+              },
+          });
   }
   void focus(const Command& command) { backend_.focus(control(command, text(command, 0))); }
   void pick(const Command& command) {
@@ -270,12 +264,16 @@ class Run {
   }
 
   std::string shownText(const Command& command, Control& target) {
-    if (auto* field = dynamic_cast<TextField*>(&target)) return field->text();
-    if (auto* box = dynamic_cast<ComboBox*>(&target)) return box->text();
-    if (auto* label = dynamic_cast<Label*>(&target)) return label->caption();
-    if (auto* button = dynamic_cast<PushButton*>(&target)) return std::string(button->caption());
-    if (target.kind() == ControlKind::CheckBox) return std::string(target.design().text);
-    throw SyntaxError(command.line, target.fullName() + " shows no text");
+    return visit(target, Overloaded{
+                             [](TextField& field) { return field.text(); },
+                             [](ComboBox& box) { return box.text(); },
+                             [](Label& label) { return label.caption(); },
+                             [](PushButton& button) { return std::string(button.caption()); },
+                             [](CheckBox& box) { return std::string(box.design().text); },
+                             [&](auto& other) -> std::string {
+                               throw SyntaxError(command.line, other.fullName() + " shows no text");
+                             },
+                         });
   }
 
   void expectProperty(const Command& command, Control& target, std::string_view property) {
@@ -284,12 +282,20 @@ class Run {
       seen = target.enabled() ? "true" : "false";
     } else if (property == "visible") {
       seen = target.visible() ? "true" : "false";
-    } else if (auto* box = dynamic_cast<CheckBox*>(&target); box && property == "value") {
-      seen = std::to_string(box->value());
     } else {
-      throw SyntaxError(command.line, "unknown property " + std::string(property));
+      seen = visit(target, Overloaded{
+                               [&](CheckBox& box) {
+                                 if (property != "value") unknownProperty(command, property);
+                                 return std::to_string(box.value());
+                               },
+                               [&](auto&) -> std::string { unknownProperty(command, property); },
+                           });
     }
     if (seen != text(command, 1)) fail(command, text(command, 0) + " " + text(command, 1), seen);
+  }
+
+  [[noreturn]] static void unknownProperty(const Command& command, std::string_view property) {
+    throw SyntaxError(command.line, "unknown property " + std::string(property));
   }
 
   void expectLine(const Command& command) {
@@ -422,7 +428,38 @@ class Run {
   std::optional<CheckFailed> nestedFailure_;
 };
 
+const std::array<Run::Rule, 22> Run::kCommands{{
+    {"file", {2, 2}, Phase::Setup, &Run::file},
+    {"nofile", {1, 1}, Phase::Setup, &Run::noFile},
+    {"date", {1, 1}, Phase::Setup, &Run::date},
+    {"load", {0, 0}, Phase::Setup, &Run::load},
+    {"unload", {0, 0}, Phase::Open, &Run::unload},
+    {"type", {2, 2}, Phase::Open, &Run::type},
+    {"paste", {2, 2}, Phase::Open, &Run::paste},
+    {"set", {2, 2}, Phase::Open, &Run::set},
+    {"focus", {1, 1}, Phase::Open, &Run::focus},
+    {"pick", {2, 2}, Phase::Open, &Run::pick},
+    {"click", {1, 1}, Phase::Open, &Run::click},
+    {"clock", {1, 1}, Phase::Open, &Run::clock},
+    {"during-sweep", {2, -1}, Phase::Open, &Run::duringSweep},
+    {"expect", {2, 5}, Phase::Open, &Run::expect},
+    {"expect-approx", {3, 3}, Phase::Open, &Run::expectApprox},
+    {"expect-value", {2, 2}, Phase::Open, &Run::expectValue},
+    {"expect-focus", {1, 1}, Phase::Open, &Run::expectFocus},
+    {"expect-list", {1, -1}, Phase::Open, &Run::expectList},
+    {"msg", {2, 2}, Phase::OpenOrClosed, &Run::message},
+    {"no-msg", {0, 0}, Phase::OpenOrClosed, &Run::noMessage},
+    {"expect-file", {2, 2}, Phase::Setup, &Run::expectFile},
+    {"ended", {0, 0}, Phase::OpenOrClosed, &Run::ended},
+}};
+
 }  // namespace
+
+std::optional<Arity> arityOf(std::string_view word) {
+  const auto* rule = Run::ruleOf(word);
+  if (!rule) return std::nullopt;
+  return rule->arity;
+}
 
 Outcome runScenario(Backend& backend, const Scenario& scenario,
                     const std::filesystem::path& workFolder) {

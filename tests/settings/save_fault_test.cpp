@@ -10,7 +10,7 @@
 #include "tests/support/faulty_file_system.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/support/window_user.hpp"
-#include "window/headless_platform.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {

@@ -1,17 +1,27 @@
 #include "tests/support/temporary_folder.hpp"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
+#include <string>
 
 namespace tarvel::test_support {
 
+// A new folder of a random name: create_directory answers false for a name already taken, so
+// two tests never share one. Any error of the disk is thrown, never turned into an empty path.
 TemporaryFolder::TemporaryFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tarvel-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  constexpr int kAttempts = 100;
+  std::random_device entropy;
+  const std::filesystem::path parent = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const auto candidate = parent / ("tarvel-" + std::to_string(entropy()));
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("no free temporary folder name in " + parent.string());
 }
 
 TemporaryFolder::~TemporaryFolder() {

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "stations/locator.hpp"
+#include "stations/locator_text.hpp"
+#include "window/utf8.hpp"
 
 namespace tarvel::locator {
 namespace {
@@ -22,7 +24,8 @@ class EncodeTest : public ::testing::TestWithParam<EncodeCase> {};
 
 TEST_P(EncodeTest, GivesTheLocatorAndTheSignedPosition) {
   const EncodeCase& c = GetParam();
-  const Encoding encoding = encode(c.typed, c.latitudeHemisphere, c.longitudeHemisphere);
+  const Encoding encoding = encode(c.typed, latitudeHemisphereOf(c.latitudeHemisphere),
+                                   longitudeHemisphereOf(c.longitudeHemisphere));
   EXPECT_EQ(textOf(encoding.codes), c.locator);
   EXPECT_NEAR(encoding.signedLatitude, c.signedLatitude, 1e-4);
   EXPECT_NEAR(encoding.signedLongitude, c.signedLongitude, 1e-4);
@@ -71,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Encode, ANonWordHemisphereCanGiveCodesAbove82) {
-  const Encoding encoding = encode({0, 0, 0, 179, 0, 0}, kNorth, "est");
+  const Encoding encoding = encode({0, 0, 0, 179, 0, 0}, LatitudeHemisphere::North, std::nullopt);
   EXPECT_EQ(encoding.codes[0], 'A' + 179);
   EXPECT_EQ(textOf(encoding.codes).substr(0, 2), "ô");  // code 244
 }
@@ -95,8 +98,9 @@ TEST_P(DecodeTest, GivesTheTruncatedReferencePoint) {
   EXPECT_EQ(decoded.longitude.degrees, c.longitude.degrees);
   EXPECT_EQ(decoded.longitude.minutes, c.longitude.minutes);
   EXPECT_EQ(decoded.longitude.seconds, c.longitude.seconds);
-  EXPECT_EQ(decoded.latitudeHemisphere, c.latitudeHemisphere);
-  EXPECT_EQ(decoded.longitudeHemisphere, c.longitudeHemisphere);
+  ASSERT_TRUE(decoded.latitudeHemisphere && decoded.longitudeHemisphere);
+  EXPECT_EQ(wordOf(*decoded.latitudeHemisphere), c.latitudeHemisphere);
+  EXPECT_EQ(wordOf(*decoded.longitudeHemisphere), c.longitudeHemisphere);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,8 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Decode, FirstLettersChooseTheHemispheres) {
   for (char letter = 'A'; letter <= 'R'; ++letter) {
     const Decoding decoded = decode(codesOf(std::string{letter, letter} + "55LL"));
-    EXPECT_EQ(decoded.longitudeHemisphere, letter <= 'I' ? kWest : kEast) << letter;
-    EXPECT_EQ(decoded.latitudeHemisphere, letter <= 'I' ? kSouth : kNorth) << letter;
+    EXPECT_EQ(decoded.longitudeHemisphere,
+              letter <= 'I' ? LongitudeHemisphere::West : LongitudeHemisphere::East)
+        << letter;
+    EXPECT_EQ(decoded.latitudeHemisphere,
+              letter <= 'I' ? LatitudeHemisphere::South : LatitudeHemisphere::North)
+        << letter;
   }
 }
 
@@ -129,7 +137,7 @@ class VerifyTest : public ::testing::TestWithParam<VerifyCase> {};
 
 TEST_P(VerifyTest, ReportsEachWrongPositionOnceInOrder) {
   std::vector<int> positions;
-  for (const Fault& fault : verify(GetParam().text))
+  for (const Fault& fault : verify(utf8::decode(GetParam().text)))
     positions.push_back(fault.position);
   EXPECT_EQ(positions, GetParam().positions);
 }
@@ -144,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, VerifyTest,
                                            VerifyCase{"", {1, 2, 3, 4, 5, 6}}));
 
 TEST(Verify, EachPositionHasItsOwnMessage) {
-  const std::vector<Fault> faults = verify("S?Z:Y[");
+  const std::vector<Fault> faults = verify(U"S?Z:Y[");
   ASSERT_EQ(faults.size(), 6u);
   const char* expected[] = {
       "Erreur : Le premier caractère est invalide, (plage de A à R).",
@@ -174,8 +182,7 @@ TEST(WholeGrid, EveryLocatorComesBackFromItsDecodedFields) {
               const TypedPosition typed{double(d.latitude.degrees),  double(d.latitude.minutes),
                                         double(d.latitude.seconds),  double(d.longitude.degrees),
                                         double(d.longitude.minutes), double(d.longitude.seconds)};
-              const Encoding back = encode(typed, d.latitudeHemisphere.value_or(""),
-                                           d.longitudeHemisphere.value_or(""));
+              const Encoding back = encode(typed, d.latitudeHemisphere, d.longitudeHemisphere);
               if (back.codes != codes && ++wrong <= 5) ADD_FAILURE() << textOf(codes);
               ++checked;
             }

@@ -67,7 +67,7 @@ struct OffsetCase {
 class HourOffsetTest : public ::testing::TestWithParam<OffsetCase> {};
 
 TEST_P(HourOffsetTest, FollowsTheFifteenDegreeBands) {
-  EXPECT_EQ(path::hourOffset(GetParam().degrees), GetParam().hours);
+  EXPECT_EQ(path::hourOffsetOf(GetParam().degrees), GetParam().hours);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bands, HourOffsetTest,

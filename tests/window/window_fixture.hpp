@@ -1,13 +1,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <string>
 
 #include "settings/posix_file_system.hpp"
-#include "window/headless_platform.hpp"
+#include "tests/support/headless_platform.hpp"
+#include "tests/support/temporary_folder.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -19,16 +16,10 @@ class WindowTest : public ::testing::Test {
     window.Form_Load();
     window.show();
   }
-  ~WindowTest() override { std::filesystem::remove_all(folder); }
 
-  static std::filesystem::path newFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvel-test-XXXXXX").string();
-    return ::mkdtemp(pattern.data());
-  }
-
-  std::filesystem::path folder = newFolder();
+  test_support::TemporaryFolder folder;
   PosixFileSystem files;
-  HeadlessPlatform platform{files, folder / "program", folder / "user"};
+  HeadlessPlatform platform{files, folder.path() / "program", folder.path() / "user"};
   WinDurOzirozador window{platform};
 };
 

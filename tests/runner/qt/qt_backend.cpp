@@ -79,10 +79,11 @@ void QtBackend::destroy() {
   platform_.reset();
 }
 
-void QtBackend::create(const std::filesystem::path& programFolder,
-                       const std::filesystem::path& userFolder, const CalendarDate& date) {
+void QtBackend::create(const PlatformScript::Folders& folders, const CalendarDate& date) {
   destroy();
-  platform_ = std::make_unique<ScriptedQtPlatform>(programFolder, userFolder, date);
+  platform_ = std::make_unique<ScriptedQtPlatform>();
+  platform_->folders = folders;
+  platform_->date = date;
   window_ = std::make_unique<WinDurOzirozador>(*platform_);
   view_ = std::make_unique<qt::WindowView>(*window_);
   // Ticks come from the scenario's clock commands only.
@@ -167,15 +168,6 @@ bool QtBackend::click(Control& control) {
   if (!widget || !widget->isEnabled() || !widget->isVisible()) return false;
   QTest::mouseClick(widget, Qt::LeftButton);
   return true;
-}
-
-void QtBackend::tick(const TimeOfDay& time) {
-  platform_->time = time;
-  window_->Timer1.tick();
-}
-
-void QtBackend::onEventLoopPass(std::function<void()> hook) {
-  platform_->onEventLoopPass = std::move(hook);
 }
 
 }  // namespace tarvel::scenarios

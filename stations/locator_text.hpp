@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "stations/locator.hpp"
+
+// The window's edge of the locator arithmetic: the hemisphere words of the boxes and the texts of
+// the locator fields, turned into the typed values the arithmetic takes, and back.
+namespace tarvel::locator {
+
+inline constexpr std::string_view kNorth = "Nord";
+inline constexpr std::string_view kSouth = "Sud";
+inline constexpr std::string_view kEast = "Est";
+inline constexpr std::string_view kWest = "Ouest";
+
+// Only the exact words name a hemisphere: "nord" or "Nord " is neither.
+std::optional<LatitudeHemisphere> latitudeHemisphereOf(std::string_view word);
+std::optional<LongitudeHemisphere> longitudeHemisphereOf(std::string_view word);
+std::string_view wordOf(LatitudeHemisphere hemisphere);
+std::string_view wordOf(LongitudeHemisphere hemisphere);
+
+// The codes of a locator text, and back (through Windows-1252).
+Codes codesOf(std::string_view text);
+std::string textOf(const Codes& codes);
+
+}  // namespace tarvel::locator

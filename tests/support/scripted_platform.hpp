@@ -1,0 +1,63 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "window/platform.hpp"
+
+namespace tarvel {
+
+struct RecordedMessage {
+  std::string text;
+  MessageIcon icon;
+  std::string caption;
+};
+
+// What a test sets of a platform and reads back from it.
+struct PlatformScript {
+  struct Folders {
+    std::filesystem::path program, user;
+  };
+
+  std::vector<RecordedMessage> messages;
+  TimeOfDay time;
+  CalendarDate date{2026, 12, 6};
+  Folders folders;
+  // Run while a message box is "open", before it is answered.
+  std::function<void(const RecordedMessage&)> onMessage;
+  std::function<void()> onEventLoopPass;
+  long eventLoopPasses = 0;
+  bool programEnded = false;
+};
+
+// A platform under a test's control, on any toolkit: message boxes are recorded and answered OK
+// at once, the clock, the date and the folders are the test's, and each pass of the event loop
+// runs the toolkit's own pass and then the test's hook.
+template <typename Toolkit>
+class Scripted : public Toolkit, public PlatformScript {
+ public:
+  using Toolkit::Toolkit;
+
+  void showMessage(std::string_view text, MessageIcon icon, std::string_view caption) override {
+    messages.push_back({std::string(text), icon, std::string(caption)});
+    if (onMessage) onMessage(RecordedMessage(messages.back()));
+  }
+  void runEventLoopPass() override {
+    Toolkit::runEventLoopPass();
+    ++eventLoopPasses;
+    if (onEventLoopPass) onEventLoopPass();
+  }
+  TimeOfDay timeOfDay() override { return time; }
+  CalendarDate today() override { return date; }
+  std::filesystem::path programFolder() override { return folders.program; }
+  std::filesystem::path userSettingsFolder() override { return folders.user; }
+  void endProgram() override {
+    Toolkit::endProgram();
+    programEnded = true;
+  }
+};
+
+}  // namespace tarvel
