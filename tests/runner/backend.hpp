@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,6 +37,9 @@ class Backend {
   virtual void focus(Control& control) = 0;
   virtual bool pick(ComboBox& box, std::string_view item) = 0;
   virtual bool click(Control& control) = 0;
+  // What the real controls show that the model does not hold, for a backend that has real
+  // controls to read back; empty when they agree.
+  virtual std::string shownDifference() { return {}; }
 
   // The same on every toolkit: the timer's tick comes from the scenario's clock.
   void tick(const TimeOfDay& time) {
