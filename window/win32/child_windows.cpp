@@ -31,11 +31,11 @@ ChildClass childClassOf(const Control& control) {
   return visit(control,
                Overloaded{
                    [](const PushButton&) {
-                     return ChildClass{WC_BUTTONW, BS_PUSHBUTTON};
+                     return ChildClass{WC_BUTTONW, BS_PUSHBUTTON | BS_NOTIFY};
                    },
                    // The model decides the value: the box does not toggle itself.
                    [](const CheckBox&) {
-                     return ChildClass{WC_BUTTONW, BS_CHECKBOX};
+                     return ChildClass{WC_BUTTONW, BS_CHECKBOX | BS_NOTIFY};
                    },
                    [](const TextField& field) { return editClassOf(field); },
                    // A drop-down whose edit takes any text: nothing completes or matches it.

@@ -45,6 +45,13 @@ bool isShown(HWND child) {
   return (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+// A centred field wraps what is wider than its text area, and its design leaves room for its
+// digits only with margins narrower than the font's own. Set after the font, which resets them.
+void narrowMargins(HWND edit, UINT dpi) {
+  const int margin = MulDiv(1, static_cast<int>(dpi), kDesignDpi);
+  SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+}
+
 void caretToEnd(HWND edit) {
   const LRESULT end = GetWindowTextLengthW(edit);
   SendMessageW(edit, EM_SETSEL, end, end);
@@ -140,6 +147,7 @@ void WindowView::layout() {
   for (const auto& [control, child] : children_) {
     const ControlDesign& design = control->design();
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fontOf(design.font)), TRUE);
+    if (design.alignment == Alignment::Center) narrowMargins(child, dpi_);
     const RECT box = pixels(design.box, dpi_);
     const int height = box.bottom - box.top;
     // A drop-down combo box's height counts its list too.

@@ -14,9 +14,14 @@
 namespace tarvel::scenarios {
 namespace {
 
-// The key data a keyboard gives WM_KEYDOWN: one stroke, and the key's scan code.
+// The key data a keyboard gives WM_KEYDOWN: one stroke, the key's scan code, and the extended
+// flag of the keys beside the numeric keypad, which would otherwise read as its digits.
 LPARAM keyData(UINT virtualKey) {
-  return 1 | static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+  constexpr LPARAM kExtended = 1 << 24;
+  const bool extended = virtualKey == VK_DELETE || virtualKey == VK_HOME || virtualKey == VK_END ||
+                        virtualKey == VK_LEFT || virtualKey == VK_RIGHT;
+  return 1 | static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16 |
+         (extended ? kExtended : 0);
 }
 
 constexpr LPARAM kReleased = 0xC0000000;
@@ -285,7 +290,8 @@ std::string Win32Backend::shownDifference() {
   const Control* focused = window_->focused();
   const Control* shown = view_->controlOf(GetFocus());
   if (focused && shown != focused)
-    return "the focus in " + (shown ? shown->fullName() : std::string("no control"));
+    return "the focus in " + (shown ? shown->fullName() : std::string("no control")) +
+           ", the model's in " + focused->fullName();
   return {};
 }
 
