@@ -12,8 +12,8 @@
 #include <sstream>
 
 #include "tests/runner/key_text.hpp"
-#include "window/code_page.hpp"
 #include "window/control_visit.hpp"
+#include "window/code_page.hpp"
 
 namespace tarvel::scenarios {
 namespace {
@@ -164,8 +164,8 @@ class Run {
   }
   template <typename T>
   T& controlOf(const Command& command, std::string_view name) {
-    T* found = visit(control(command, name), Overloaded{[](T& kind) { return &kind; },
-                                                        [](auto&) -> T* { return nullptr; }});
+    T* found = visit(control(command, name),
+                     Overloaded{[](T& kind) { return &kind; }, [](auto&) -> T* { return nullptr; }});
     if (!found) throw SyntaxError(command.line, std::string(name) + " is not of the right kind");
     return *found;
   }
