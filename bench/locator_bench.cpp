@@ -23,11 +23,12 @@ struct TypedSample {
 std::vector<TypedSample> typedSamples() {
   std::vector<TypedSample> samples;
   for (std::size_t i = 0; i < kSamples; ++i) {
-    samples.push_back({{static_cast<double>(i * 7 % 90), static_cast<double>(i * 13 % 60),
-                        static_cast<double>(i * 17 % 60), static_cast<double>(i * 11 % 180),
-                        static_cast<double>(i * 19 % 60), static_cast<double>(i * 23 % 60)},
-                       i % 2 ? locator::LatitudeHemisphere::North : locator::LatitudeHemisphere::South,
-                       i % 3 ? locator::LongitudeHemisphere::East : locator::LongitudeHemisphere::West});
+    samples.push_back(
+        {{static_cast<double>(i * 7 % 90), static_cast<double>(i * 13 % 60),
+          static_cast<double>(i * 17 % 60), static_cast<double>(i * 11 % 180),
+          static_cast<double>(i * 19 % 60), static_cast<double>(i * 23 % 60)},
+         i % 2 ? locator::LatitudeHemisphere::North : locator::LatitudeHemisphere::South,
+         i % 3 ? locator::LongitudeHemisphere::East : locator::LongitudeHemisphere::West});
   }
   return samples;
 }

@@ -3,14 +3,13 @@
 // degree) and the correspondent's time, on a headless window whose own locator was kept.
 #include <benchmark/benchmark.h>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
 namespace {
-
 
 void typeText(TextField& field, std::string_view text) {
   for (const char character : text)
@@ -20,7 +19,7 @@ void typeText(TextField& field, std::string_view text) {
 void sixthKeyToLabels(benchmark::State& state, std::string_view correspondent) {
   test_support::TemporaryFolder folder;
   test_support::writeFile(folder.path() / "SavLoc.ini", "\"JN23XX\"\r\n");
-  PosixFileSystem files;
+  DiskFileSystem files;
   HeadlessPlatform platform(files, folder.path(), folder.path() / "user");
   WinDurOzirozador window(platform);
   window.Form_Load();

@@ -6,8 +6,9 @@
 namespace tarvel {
 
 void WinDurOzirozador::Gest_Erreur() {
-  ComDistance.setEnabled(std::any_of(Son.coordinates.begin(), Son.coordinates.end(),
-                                     [](const TextField* field) { return !field->text().empty(); }));
+  ComDistance.setEnabled(
+      std::any_of(Son.coordinates.begin(), Son.coordinates.end(),
+                  [](const TextField* field) { return !field->text().empty(); }));
 }
 
 }  // namespace tarvel

@@ -43,8 +43,7 @@ void WinDurOzirozador::bindCoordinateFields() {
 
 // Every key, accepted or not, empties the station's locator, so that its next Calcul encodes
 // the coordinates. While my locator is kept, my coordinates take no key at all.
-void WinDurOzirozador::coordinateKeyPress(StationSide side, TextField& field,
-                                          std::int16_t& key) {
+void WinDurOzirozador::coordinateKeyPress(StationSide side, TextField& field, std::int16_t& key) {
   if (side == StationSide::M && Check_Sauve.value() == 1) {
     key = key::kSwallowed;
     return;

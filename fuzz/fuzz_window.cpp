@@ -11,9 +11,9 @@
 
 #include "fuzz/memory_file_system.hpp"
 #include "settings/settings_writer.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "window/code_page.hpp"
 #include "window/control_visit.hpp"
-#include "tests/support/headless_platform.hpp"
 #include "window/number_text.hpp"
 #include "window/utf8.hpp"
 #include "window/win_dur_ozirozador.hpp"

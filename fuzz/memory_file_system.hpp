@@ -19,6 +19,7 @@ class MemoryFileSystem : public FileSystem {
     return ReadStatus::Ok;
   }
   bool canCreateFilesIn(const std::filesystem::path&) override { return true; }
+  bool isFolder(const std::filesystem::path&) override { return false; }
   bool createFolders(const std::filesystem::path&) override { return true; }
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override {
     return std::make_unique<MemoryAppendFile>(files[file.string()]);

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Regenerates the pictures in this folder: globe.png, tarvel.png, tarvel.ico.
+# Regenerates the pictures in this folder: globe.png and globe@2x.png, the icon
+# tarvel.png, tarvel@2x.png and icons/tarvel-N.png at the hicolor sizes, and
+# tarvel.ico.
 # The project build does not run this script; it documents how the committed
 # pictures were made.
 #
@@ -18,11 +20,9 @@ trap 'rm -rf "$work"' EXIT
 # Globe: orthographic view centred on 15 E 20 N (Europe and Africa), drawn
 # from the GSHHG shorelines with GMT (classic mode), pasted onto a 512x384
 # dark-blue ground with its centre at pixel (185,140) and a diameter of 268 px.
+# globe@2x.png is the same drawing at twice the size, for dense screens: every
+# length, pens and resolution included, doubles.
 # ---------------------------------------------------------------------------
-W=512 H=384              # picture size
-CX=185 CY=140            # globe centre in pixels (x from the left, y from the top)
-D=268                    # globe diameter in pixels
-DPI=100                  # so the map width in inches is D/DPI
 GROUND='rgb(0,0,80)'     # dark-blue ground
 SEA=30/80/170            # sea (and lakes)
 COAST=0.4p,20/40/20      # coastline pen
@@ -41,7 +41,7 @@ gmt set PS_MEDIA A4 MAP_FRAME_PEN 0.6p,150/180/230 MAP_GRID_PEN_PRIMARY 0.25p,65
 
 # Land colours by latitude: ice, tundra, forests, Sahara/Arabia browns,
 # rain forest, savanna, Kalahari, southern Africa.
-cat > land.cpt <<'EOF'
+cat > land.cpt <<'EOF2'
 -90	235/235/235	-62	235/235/235
 -62	150/160/140	-40	150/160/140
 -40	95/140/60	-30	95/140/60
@@ -57,41 +57,72 @@ cat > land.cpt <<'EOF'
 62	50/110/60	70	140/150/130
 70	140/150/130	78	225/230/230
 78	225/230/230	90	240/240/240
-EOF
+EOF2
 gmt grdmath -Rg -I0.5 -r Y = lat.nc
 
-J="-JG15/20/$(awk -v d="$D" -v r="$DPI" 'BEGIN{printf "%.4fi", d/r}')"
-R=-Rg
-{
-    gmt pscoast "$R" "$J" -Dl -A100 -S"$SEA" -P -K             # sea
-    gmt pscoast "$R" "$J" -Dl -A100 -Gc -O -K                  # clip to land
-    gmt grdimage lat.nc "$R" "$J" -Cland.cpt -O -K             # land colours
-    gmt pscoast "$R" "$J" -Q -O -K                             # end clip
-    gmt pscoast "$R" "$J" -Dl -A100 -C"$SEA" -W1/"$COAST" -O -K  # lakes + coastlines
-    gmt psbasemap "$R" "$J" -Bg30 -O                           # faint graticule + rim
-} > globe.ps
-gmt psconvert globe.ps -TG -E"$DPI" -A -Fglobe_raw
+# globe SCALE OUTPUT: the picture at SCALE times its design size.
+globe() {
+    local scale=$1 output=$2
+    local W=$((512 * scale)) H=$((384 * scale))    # picture size
+    local CX=$((185 * scale)) CY=$((140 * scale))   # globe centre (x from the left, y from the top)
+    local D=$((268 * scale))                        # globe diameter in pixels
+    local DPI=$((100 * scale))                      # the map is D/DPI inches wide: pens scale too
+    local J R=-Rg
+    J="-JG15/20/$(awk -v d="$D" -v r="$DPI" 'BEGIN{printf "%.4fi", d/r}')"
+    {
+        gmt pscoast "$R" "$J" -Dl -A100 -S"$SEA" -P -K             # sea
+        gmt pscoast "$R" "$J" -Dl -A100 -Gc -O -K                  # clip to land
+        gmt grdimage lat.nc "$R" "$J" -Cland.cpt -O -K             # land colours
+        gmt pscoast "$R" "$J" -Q -O -K                             # end clip
+        gmt pscoast "$R" "$J" -Dl -A100 -C"$SEA" -W1/"$COAST" -O -K  # lakes + coastlines
+        gmt psbasemap "$R" "$J" -Bg30 -O                           # faint graticule + rim
+    } > globe.ps
+    gmt psconvert globe.ps -TG -E"$DPI" -A -Fglobe_raw
 
-# The tight crop includes half the rim pen; place the picture so that its
-# centre lands on (CX,CY).
-read -r gw gh < <(convert globe_raw.png -format '%w %h\n' info:)
-ox=$(( CX - gw / 2 )) oy=$(( CY - gh / 2 ))
-convert -size "${W}x${H}" "xc:$GROUND" globe_raw.png -geometry "+${ox}+${oy}" -composite \
-        -alpha off -colors 128 -strip -define png:compression-level=9 \
-        PNG8:"$here/globe.png"
+    # The tight crop includes half the rim pen; place the picture so that its
+    # centre lands on (CX,CY).
+    local gw gh ox oy
+    read -r gw gh < <(convert globe_raw.png -format '%w %h\n' info:)
+    ox=$(( CX - gw / 2 )) oy=$(( CY - gh / 2 ))
+    convert -size "${W}x${H}" "xc:$GROUND" globe_raw.png -geometry "+${ox}+${oy}" -composite \
+            -alpha off -colors 128 -strip -define png:compression-level=9 \
+            PNG8:"$output"
+}
+globe 1 "$here/globe.png"
+globe 2 "$here/globe@2x.png"
 
 # ---------------------------------------------------------------------------
 # Icon: red cross-hair and yellow circle on a dark-blue square, small "1" at
-# the top right; 32x32 PNG and a Windows .ico made from it.
+# the top right. Designed at 32x32 (tarvel.png, the window's icon) and drawn
+# afresh at each size of the hicolor theme, every length scaled from the
+# 32-pixel design: tarvel@2x.png (64) for the window on a dense screen,
+# icons/tarvel-N.png for 16, 48, 128 and 256. A Windows .ico from tarvel.png.
 # ---------------------------------------------------------------------------
-convert -size 32x32 'xc:rgb(0,0,96)' \
-        -fill none -stroke 'rgb(255,220,0)' -strokewidth 2 -draw 'circle 15.5,16.5 15.5,6.5' \
-        -stroke 'rgb(230,20,20)' -strokewidth 2 \
-        -draw 'line 15.5,3 15.5,30' -draw 'line 2,16.5 29,16.5' \
-        -stroke none -fill white -font DejaVu-Sans-Bold -pointsize 11 \
-        -gravity NorthEast -annotate +1-1 '1' \
-        -depth 8 -strip -define png:compression-level=9 "$here/tarvel.png"
+# icon SIZE OUTPUT
+icon() {
+    local size=$1 output=$2
+    # A point of the 32-pixel design, (x,y) between pixel centres, at this size.
+    at() { awk -v s="$size" -v x="$1" -v y="$2" 'BEGIN{k=s/32; printf "%g,%g", (x+0.5)*k-0.5, (y+0.5)*k-0.5}'; }
+    len() { awk -v s="$size" -v l="$1" 'BEGIN{printf "%g", l*s/32}'; }
+    local shift
+    shift=$(awk -v s="$size" 'BEGIN{printf "%d", (s/32 < 1) ? 1 : s/32}')
+    convert -size "${size}x${size}" 'xc:rgb(0,0,96)' \
+            -fill none -stroke 'rgb(255,220,0)' -strokewidth "$(len 2)" \
+            -draw "circle $(at 15.5 16.5) $(at 15.5 6.5)" \
+            -stroke 'rgb(230,20,20)' -strokewidth "$(len 2)" \
+            -draw "line $(at 15.5 3) $(at 15.5 30)" -draw "line $(at 2 16.5) $(at 29 16.5)" \
+            -stroke none -fill white -font DejaVu-Sans-Bold -pointsize "$(len 11)" \
+            -gravity NorthEast -annotate "+${shift}-${shift}" '1' \
+            -depth 8 -strip -define png:compression-level=9 "$output"
+}
+icon 32 "$here/tarvel.png"
+icon 64 "$here/tarvel@2x.png"
+mkdir -p "$here/icons"
+for size in 16 48 128 256; do
+    icon "$size" "$here/icons/tarvel-$size.png"
+done
 # Windows icon with a 32x32 and a 16x16 image, both made from tarvel.png.
 convert "$here/tarvel.png" -define icon:auto-resize=32,16 "$here/tarvel.ico"
 
-echo "wrote $here/globe.png $here/tarvel.png $here/tarvel.ico"
+echo "wrote $here/globe.png $here/globe@2x.png $here/tarvel.png $here/tarvel@2x.png" \
+     "$here/icons/tarvel-{16,48,128,256}.png $here/tarvel.ico"

@@ -4,7 +4,8 @@
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-fonts-liberation fonts-dejavu-core fonts-comic-neue"
+fonts-liberation fonts-dejavu-core fonts-comic-neue
+dpkg-dev lintian appstream desktop-file-utils"
 
 missing=""
 for package in $packages; do

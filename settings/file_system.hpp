@@ -25,6 +25,8 @@ class FileSystem {
   virtual ~FileSystem() = default;
   virtual ReadStatus read(const std::filesystem::path& file, std::string& bytes) = 0;
   virtual bool canCreateFilesIn(const std::filesystem::path& folder) = 0;
+  // A folder stands at this path (a file of that name cannot be written there).
+  virtual bool isFolder(const std::filesystem::path& path) = 0;
   virtual bool createFolders(const std::filesystem::path& folder) = 0;
   // Created when absent; null when it cannot be opened.
   virtual std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) = 0;

@@ -1,4 +1,4 @@
-#include "settings/posix_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -39,7 +39,7 @@ class PosixAppendFile : public AppendFile {
 
 }  // namespace
 
-ReadStatus PosixFileSystem::read(const std::filesystem::path& file, std::string& bytes) {
+ReadStatus DiskFileSystem::read(const std::filesystem::path& file, std::string& bytes) {
   const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (descriptor < 0) return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
   bytes.clear();
@@ -54,28 +54,33 @@ ReadStatus PosixFileSystem::read(const std::filesystem::path& file, std::string&
   return count < 0 ? ReadStatus::Failed : ReadStatus::Ok;
 }
 
-bool PosixFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
+bool DiskFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
   // access() also answers for a read-only mount, where even root cannot write.
   return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-bool PosixFileSystem::createFolders(const std::filesystem::path& folder) {
+bool DiskFileSystem::isFolder(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+bool DiskFileSystem::createFolders(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   return !error && std::filesystem::is_directory(folder, error);
 }
 
-std::unique_ptr<AppendFile> PosixFileSystem::openForAppend(const std::filesystem::path& file) {
+std::unique_ptr<AppendFile> DiskFileSystem::openForAppend(const std::filesystem::path& file) {
   const int descriptor = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
   if (descriptor < 0) return nullptr;
   return std::make_unique<PosixAppendFile>(descriptor);
 }
 
-bool PosixFileSystem::replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+bool DiskFileSystem::replace(const std::filesystem::path& from, const std::filesystem::path& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool PosixFileSystem::syncFolder(const std::filesystem::path& folder) {
+bool DiskFileSystem::syncFolder(const std::filesystem::path& folder) {
   const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor < 0) return false;
   const bool synced = ::fsync(descriptor) == 0;
@@ -83,7 +88,7 @@ bool PosixFileSystem::syncFolder(const std::filesystem::path& folder) {
   return synced;
 }
 
-bool PosixFileSystem::remove(const std::filesystem::path& file) {
+bool DiskFileSystem::remove(const std::filesystem::path& file) {
   return ::unlink(file.c_str()) == 0;
 }
 

@@ -9,8 +9,29 @@
 namespace tarvel {
 namespace {
 
-constexpr std::string_view kCannotSave =
+constexpr std::string_view kFolderProtected =
     "Impossible d'enregistrer le locator : le dossier des réglages est protégé en écriture.";
+constexpr std::string_view kSettingsIsFolder =
+    "Impossible d'enregistrer le locator : le fichier SavLoc.ini ne peut être écrit, c'est un "
+    "dossier.";
+constexpr std::string_view kTemporaryIsFolder =
+    "Impossible d'enregistrer le locator : le fichier setting.tmp ne peut être écrit, c'est un "
+    "dossier.";
+constexpr std::string_view kTemporaryFailed =
+    "Impossible d'enregistrer le locator : l'écriture du fichier setting.tmp a échoué.";
+constexpr std::string_view kSettingsNotReplaced =
+    "Impossible d'enregistrer le locator : le fichier SavLoc.ini n'a pas pu être remplacé.";
+
+// What to tell the user when the old file stands, found by looking at the folder after the fact:
+// the file system answers only yes or no at each step.
+std::string_view whySaveFailed(FileSystem& files, const std::filesystem::path& folder,
+                               settings::SaveResult result) {
+  const bool onTemporary = result == settings::SaveResult::TemporaryNotWritten;
+  const auto file = folder / (onTemporary ? settings::kTemporaryName : settings::kSettingsName);
+  if (files.isFolder(file)) return onTemporary ? kTemporaryIsFolder : kSettingsIsFolder;
+  if (!files.canCreateFilesIn(folder)) return kFolderProtected;
+  return onTemporary ? kTemporaryFailed : kSettingsNotReplaced;
+}
 
 }  // namespace
 
@@ -36,8 +57,13 @@ void WinDurOzirozador::writeSettings() {
   const auto folder = chooseSettingsFolder();
   FileSystem& files = platform().fileSystem();
   const std::string line = settings::settingsLine(Check_Sauve.value() == 1, Text_M_Loc.text());
-  const bool saved = files.createFolders(folder) && settings::saveSettingsLine(files, folder, line);
-  if (!saved) message(kCannotSave, MessageIcon::Exclamation);
+  if (!files.createFolders(folder)) {
+    message(kFolderProtected, MessageIcon::Exclamation);
+    return;
+  }
+  const auto result = settings::saveSettingsLine(files, folder, line);
+  if (result != settings::SaveResult::Saved)
+    message(whySaveFailed(files, folder, result), MessageIcon::Exclamation);
 }
 
 }  // namespace tarvel

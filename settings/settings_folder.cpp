@@ -4,8 +4,17 @@
 
 namespace tarvel::settings {
 
+bool isSystemLocation(const std::filesystem::path& folder) {
+  const std::filesystem::path normal = folder.lexically_normal();
+  auto part = normal.begin();
+  if (part == normal.end() || *part != "/") return false;
+  ++part;
+  return part != normal.end() && (*part == "usr" || *part == "opt");
+}
+
 std::filesystem::path settingsFolder(FileSystem& files, const std::filesystem::path& programFolder,
                                      const std::filesystem::path& userFolder) {
+  if (isSystemLocation(programFolder)) return userFolder;
   return files.canCreateFilesIn(programFolder) ? programFolder : userFolder;
 }
 

@@ -9,11 +9,15 @@ class FileSystem;
 
 namespace tarvel::settings {
 
-// The program's folder when a file can be created there, otherwise the user's own folder (an
-// installed program's folder is not writable). Load and exit decide alike, so a locator kept in
-// one place is read back from there.
+// The program's folder when the user keeps his own copy there (a build tree, a folder in his
+// home) and a file can be created in it; otherwise the user's own folder. An installed copy, under
+// /usr or /opt, always uses the user's folder: run as root it could write into /usr/bin. Load and
+// exit decide alike, so a locator kept in one place is read back from there.
 std::filesystem::path settingsFolder(FileSystem& files, const std::filesystem::path& programFolder,
                                      const std::filesystem::path& userFolder);
+
+// True for /usr and /opt and every folder below them, where packages install programs.
+bool isSystemLocation(const std::filesystem::path& folder);
 
 // Tarvel's folder in the user's configuration: $XDG_CONFIG_HOME/tarvel, by default
 // ~/.config/tarvel. Either variable may be unset (null) or empty.

@@ -35,15 +35,19 @@ bool writeTemporary(FileSystem& files, const std::filesystem::path& temporary,
 
 }  // namespace
 
-bool saveSettingsLine(FileSystem& files, const std::filesystem::path& folder,
-                      std::string_view line) {
+SaveResult saveSettingsLine(FileSystem& files, const std::filesystem::path& folder,
+                            std::string_view line) {
   const auto temporary = folder / kTemporaryName;
-  if (!writeTemporary(files, temporary, line) ||
-      !files.replace(temporary, folder / kSettingsName)) {
+  if (!writeTemporary(files, temporary, line)) {
     files.remove(temporary);
-    return false;
+    return SaveResult::TemporaryNotWritten;
   }
-  return files.syncFolder(folder);
+  if (!files.replace(temporary, folder / kSettingsName)) {
+    files.remove(temporary);
+    return SaveResult::NotReplaced;
+  }
+  (void)files.syncFolder(folder);
+  return SaveResult::Saved;
 }
 
 }  // namespace tarvel::settings

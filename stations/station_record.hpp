@@ -33,8 +33,9 @@ struct StationRecord {
   // The reset buttons empty the longitude before the latitude.
   CoordinateFields resetOrder() const {
     const std::size_t lon = kLongitudeDegrees;
-    return {coordinates[lon],     coordinates[lon + 1], coordinates[lon + 2],
-            coordinates[kLatitudeDegrees], coordinates[1], coordinates[2]};
+    return {coordinates[lon],     coordinates[lon + 1],
+            coordinates[lon + 2], coordinates[kLatitudeDegrees],
+            coordinates[1],       coordinates[2]};
   }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <tuple>
 #include <type_traits>
 
 #include "window/controls.hpp"
@@ -11,38 +13,31 @@ namespace tarvel {
 //
 //   visit(control, Overloaded{[](TextField& field) { ... }, [](auto&) {}});
 //
-// calls the overload for the control's kind. Every class is constructed with its own kind, so the
+// calls the overload for the control's class. Every class is constructed with its own kind, so the
 // cast is always to the class the object really is.
 template <typename... Handlers>
 struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
+// Clang 14 does not deduce an aggregate's template arguments by itself.
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
-template <typename Kind, typename C>
-using SameConstness = std::conditional_t<std::is_const_v<C>, const Kind, Kind>;
+// Every class of control; visit tries them in turn.
+using ControlClasses =
+    std::tuple<PushButton, TextField, ComboBox, CheckBox, Label, Line, Shape, Timer>;
 
-template <typename C, typename Visitor>
-  requires std::is_same_v<std::remove_const_t<C>, Control>
+template <typename C, typename Visitor, std::size_t Index = 0>
+requires std::is_same_v<std::remove_const_t<C>, Control>
 decltype(auto) visit(C& control, Visitor&& visitor) {
-  switch (control.kind()) {
-    case ControlKind::PushButton:
-      return visitor(static_cast<SameConstness<PushButton, C>&>(control));
-    case ControlKind::TextField:
-      return visitor(static_cast<SameConstness<TextField, C>&>(control));
-    case ControlKind::ComboBox:
-      return visitor(static_cast<SameConstness<ComboBox, C>&>(control));
-    case ControlKind::CheckBox:
-      return visitor(static_cast<SameConstness<CheckBox, C>&>(control));
-    case ControlKind::Label:
-      return visitor(static_cast<SameConstness<Label, C>&>(control));
-    case ControlKind::Line:
-      return visitor(static_cast<SameConstness<Line, C>&>(control));
-    case ControlKind::Shape:
-      return visitor(static_cast<SameConstness<Shape, C>&>(control));
-    case ControlKind::Timer:
-      break;
+  using Class = std::tuple_element_t<Index, ControlClasses>;
+  using Target = std::conditional_t<std::is_const_v<C>, const Class, Class>;
+  if constexpr (Index + 1 == std::tuple_size_v<ControlClasses>) {
+    return visitor(static_cast<Target&>(control));
+  } else {
+    if (control.kind() == Class::kKind) return visitor(static_cast<Target&>(control));
+    return visit<C, Visitor, Index + 1>(control, std::forward<Visitor>(visitor));
   }
-  return visitor(static_cast<SameConstness<Timer, C>&>(control));
 }
 
 }  // namespace tarvel

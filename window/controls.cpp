@@ -1,6 +1,7 @@
 #include "window/controls.hpp"
 
 #include <algorithm>
+#include <optional>
 
 #include "window/code_page.hpp"
 #include "window/form.hpp"
@@ -10,6 +11,16 @@ namespace {
 
 bool isControlCode(std::int16_t code) {
   return (code > 0 && code < 32) || code == 127;
+}
+
+// A typed key in an editable text, field or combo box: Backspace deletes before the caret and a
+// character of the page is inserted; the answer is whether the text changed. A swallowed key,
+// Enter and the other control codes insert nothing, and get no answer.
+std::optional<bool> typeInto(EditBuffer& buffer, std::int16_t key) {
+  if (key == key::kBackspace) return buffer.backspace();
+  if (key >= 32 && key <= 255 && !isControlCode(key))
+    return buffer.insert(cp1252::toUnicode(static_cast<std::uint8_t>(key)));
+  return std::nullopt;
 }
 
 }  // namespace
@@ -91,12 +102,7 @@ KeyOutcome TextField::typeKey(std::int16_t code) {
 }
 
 void TextField::applyKey(std::int16_t key) {
-  if (key == key::kBackspace) {
-    afterEdit(buffer_.backspace());
-  } else if (key >= 32 && key <= 255 && !isControlCode(key)) {
-    afterEdit(buffer_.insert(cp1252::toUnicode(static_cast<std::uint8_t>(key))));
-  }
-  // A swallowed key, Enter in a one-line field and other control codes insert nothing.
+  if (const auto textChanged = typeInto(buffer_, key)) afterEdit(*textChanged);
 }
 
 void TextField::pressKey(EditKey key) {
@@ -142,11 +148,7 @@ void ComboBox::addItem(std::string_view item) {
 
 void ComboBox::typeKey(std::int16_t code) {
   if (form().ended()) return;
-  if (code == key::kBackspace) {
-    afterEdit(buffer_.backspace());
-  } else if (code >= 32 && code <= 255 && !isControlCode(code)) {
-    afterEdit(buffer_.insert(cp1252::toUnicode(static_cast<std::uint8_t>(code))));
-  }
+  if (const auto textChanged = typeInto(buffer_, code)) afterEdit(*textChanged);
 }
 
 void ComboBox::pressKey(EditKey key) {

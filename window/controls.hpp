@@ -71,8 +71,9 @@ class Control {
 template <ControlKind Kind>
 class ControlOf : public Control {
  public:
-  ControlOf(Form& form, std::string_view name, int index = -1)
-      : Control(form, Kind, name, index) {}
+  static constexpr ControlKind kKind = Kind;
+
+  ControlOf(Form& form, std::string_view name, int index = -1) : Control(form, Kind, name, index) {}
 };
 
 class PushButton : public ControlOf<ControlKind::PushButton> {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -71,6 +72,72 @@ INSTANTIATE_TEST_SUITE_P(
                       TypingCase{"outsideThePage", "Text_M_Loc", "Ω", "?"},
                       TypingCase{"maximumLength", "Text_M_Lon_Deg", "1234", "123"},
                       TypingCase{"seventhNotTaken", "Text_S_Loc", "jn23", "JN23"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// How the typing in a hemisphere box ends: Enter, Tab, a click into another field, or nothing.
+enum class Leave { Stay, Enter, Tab, ClickElsewhere };
+
+struct HemisphereCase {
+  const char* name;
+  const char* box;
+  const char* typed;
+  Leave leave;
+};
+
+class HemisphereTest : public WidgetTest, public ::testing::WithParamInterface<HemisphereCase> {
+ protected:
+  QComboBox& combo(const Control& control) {
+    return *qobject_cast<QComboBox*>(view.widgetOf(control));
+  }
+};
+
+// Regression: Qt's editable combo box completed "n" to "nord" and, on Enter or on leaving the box,
+// matched "nord" to the item "Nord" regardless of case, so the typed word changed under the user.
+TEST_P(HemisphereTest, KeepsExactlyWhatWasTyped) {
+  const HemisphereCase& c = GetParam();
+  auto& box = static_cast<ComboBox&>(*window.find(c.box));
+  QLineEdit& line = *combo(box).lineEdit();
+  line.setFocus(Qt::MouseFocusReason);
+  line.selectAll();
+  QTest::keyClick(&line, Qt::Key_Backspace);
+  for (const QChar character : QString::fromUtf8(c.typed)) {
+    QTest::sendKeyEvent(QTest::KeyAction::Click, &line, Qt::Key_unknown, QString(character),
+                        Qt::NoModifier);
+    // No inline completion: after each key the box holds the typed prefix and nothing selected.
+    EXPECT_FALSE(line.hasSelectedText()) << "after " << QString(character).toStdString();
+  }
+  switch (c.leave) {
+    case Leave::Stay:
+      break;
+    case Leave::Enter:
+      QTest::keyClick(&line, Qt::Key_Return);
+      break;
+    case Leave::Tab:
+      QTest::keyClick(&line, Qt::Key_Tab);
+      EXPECT_NE(QApplication::focusWidget(), &line);
+      break;
+    case Leave::ClickElsewhere:
+      QTest::mouseClick(&edit(window.Text_S_Lat_Deg), Qt::LeftButton);
+      edit(window.Text_S_Lat_Deg).setFocus(Qt::MouseFocusReason);
+      EXPECT_EQ(QApplication::focusWidget(), &edit(window.Text_S_Lat_Deg));
+      break;
+  }
+  EXPECT_EQ(line.text().toStdString(), c.typed);
+  EXPECT_EQ(combo(box).currentText().toStdString(), c.typed);
+  EXPECT_EQ(box.text(), c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, HemisphereTest,
+    ::testing::Values(HemisphereCase{"prefixNotCompleted", "Comb_M_NS", "N", Leave::Stay},
+                      HemisphereCase{"lowerPrefixNotCompleted", "Comb_S_EO", "ou", Leave::Stay},
+                      HemisphereCase{"lowerWordOnEnter", "Comb_M_NS", "nord", Leave::Enter},
+                      HemisphereCase{"lowerWordOnTab", "Comb_M_EO", "est", Leave::Tab},
+                      HemisphereCase{"upperWordOnClick", "Comb_S_EO", "EST", Leave::ClickElsewhere},
+                      HemisphereCase{"mixedWordOnEnter", "Comb_S_NS", "sUD", Leave::Enter},
+                      HemisphereCase{"prefixOnClick", "Comb_M_EO", "Oue", Leave::ClickElsewhere},
+                      HemisphereCase{"exactWordOnEnter", "Comb_M_EO", "Ouest", Leave::Enter},
+                      HemisphereCase{"exactWordOnTab", "Comb_S_NS", "Sud", Leave::Tab}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WidgetTest, CtrlVInACoordinateFieldIsRefusedAndPastesNothing) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,21 +23,25 @@ struct Key {
 };
 
 // What a scenario needs of a window: the actions of a user, delivered the way the backend's
-// toolkit delivers them, and the window and its scripted platform for the checks.
+// toolkit delivers them, and the window and its scripted platform for the checks. Without a
+// toolkit the actions go straight to the control model; a toolkit's backend overrides each of
+// them with real input to its real controls.
 class Backend {
  public:
   virtual ~Backend() = default;
 
   // A new window in its design state on a fresh platform; `load` runs its load sequence.
   virtual void create(const PlatformScript::Folders& folders, const CalendarDate& date) = 0;
-  virtual void load() = 0;
-  virtual void unload() = 0;
+  virtual void load();
+  virtual void unload();
 
-  virtual void type(Control& control, const std::vector<Key>& keys) = 0;
-  virtual void paste(TextField& field, std::string_view text) = 0;
-  virtual void focus(Control& control) = 0;
-  virtual bool pick(ComboBox& box, std::string_view item) = 0;
-  virtual bool click(Control& control) = 0;
+  virtual void type(Control& control, const std::vector<Key>& keys);
+  virtual void paste(TextField& field, std::string_view text);
+  virtual void focus(Control& control);
+  // False when the item is not in the list.
+  virtual bool pick(ComboBox& box, std::string_view item);
+  // False for a disabled or hidden button, or a control that takes no click.
+  virtual bool click(Control& control);
   // What the real controls show that the model does not hold, for a backend that has real
   // controls to read back; empty when they agree.
   virtual std::string shownDifference() { return {}; }
@@ -49,6 +54,9 @@ class Backend {
   WinDurOzirozador& window() { return *window_; }
   const std::vector<RecordedMessage>& messages() { return script().messages; }
   bool programEnded() { return script().programEnded; }
+  // The text a field's or a combo box's widget shows, where the backend has widgets of its own:
+  // it must agree with the model's.
+  virtual std::optional<std::string> widgetText(const Control&) { return std::nullopt; }
   // Run after each pass of the event loop.
   void onEventLoopPass(std::function<void()> hook) { script().onEventLoopPass = std::move(hook); }
 
@@ -56,6 +64,9 @@ class Backend {
   virtual PlatformScript& script() = 0;
 
   std::unique_ptr<WinDurOzirozador> window_;
+
+ private:
+  void deliver(const Key& key);
 };
 
 }  // namespace tarvel::scenarios

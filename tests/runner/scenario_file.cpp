@@ -1,6 +1,7 @@
 #include "tests/runner/scenario_file.hpp"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 
 #include "tests/runner/scenario_run.hpp"
@@ -9,6 +10,13 @@
 
 namespace tarvel::scenarios {
 namespace {
+
+// The escapes that stand for one character; \xHH is read apart.
+struct Escape {
+  char written, meant;
+};
+constexpr std::array<Escape, 5> kEscapes{
+    {{'"', '"'}, {'\\', '\\'}, {'r', '\r'}, {'n', '\n'}, {'t', '\t'}}};
 
 int hexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -63,27 +71,14 @@ class LineReader {
 
   void escape(std::string& text) {
     if (++position_ >= text_.size()) throw SyntaxError(line_, "escape at the end of the line");
-    switch (peek()) {
-      case '"':
-        text.push_back('"');
-        return;
-      case '\\':
-        text.push_back('\\');
-        return;
-      case 'r':
-        text.push_back('\r');
-        return;
-      case 'n':
-        text.push_back('\n');
-        return;
-      case 't':
-        text.push_back('\t');
-        return;
-      case 'x':
-        break;
-      default:
-        throw SyntaxError(line_, std::string("unknown escape \\") + peek());
+    const auto simple =
+        std::find_if(kEscapes.begin(), kEscapes.end(),
+                     [this](const Escape& escape) { return escape.written == peek(); });
+    if (simple != kEscapes.end()) {
+      text.push_back(simple->meant);
+      return;
     }
+    if (peek() != 'x') throw SyntaxError(line_, std::string("unknown escape \\") + peek());
     const int high = position_ + 1 < text_.size() ? hexDigit(text_[position_ + 1]) : -1;
     const int low = position_ + 2 < text_.size() ? hexDigit(text_[position_ + 2]) : -1;
     if (high < 0 || low < 0) throw SyntaxError(line_, "\\x needs two hexadecimal digits");

@@ -12,8 +12,8 @@
 #include <sstream>
 
 #include "tests/runner/key_text.hpp"
-#include "window/control_visit.hpp"
 #include "window/code_page.hpp"
+#include "window/control_visit.hpp"
 
 namespace tarvel::scenarios {
 namespace {
@@ -61,16 +61,10 @@ std::string quote(std::string_view text) {
   return quoted + '"';
 }
 
+// The scenario files' words for the icons, in the order of the enumeration.
 std::string iconName(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::None:
-      return "none";
-    case MessageIcon::Error:
-      return "error";
-    case MessageIcon::Exclamation:
-      return "exclamation";
-  }
-  return "?";
+  constexpr std::array<std::string_view, 3> kNames{"none", "error", "exclamation"};
+  return std::string(kNames[static_cast<std::size_t>(icon)]);
 }
 
 std::string readBytes(const std::filesystem::path& file) {
@@ -164,8 +158,8 @@ class Run {
   }
   template <typename T>
   T& controlOf(const Command& command, std::string_view name) {
-    T* found = visit(control(command, name),
-                     Overloaded{[](T& kind) { return &kind; }, [](auto&) -> T* { return nullptr; }});
+    T* found = visit(control(command, name), Overloaded{[](T& kind) { return &kind; },
+                                                        [](auto&) -> T* { return nullptr; }});
     if (!found) throw SyntaxError(command.line, std::string(name) + " is not of the right kind");
     return *found;
   }
@@ -267,8 +261,11 @@ class Run {
     if (const auto dot = target.find('.'); dot != std::string::npos)
       return expectProperty(command, control(command, target.substr(0, dot)),
                             target.substr(dot + 1));
-    const std::string seen = shownText(command, control(command, target));
+    Control& shown = control(command, target);
+    const std::string seen = shownText(command, shown);
     if (seen != text(command, 1)) fail(command, quote(text(command, 1)), quote(seen));
+    if (const auto onScreen = backend_.widgetText(shown); onScreen && *onScreen != seen)
+      fail(command, "the widget showing " + quote(seen), quote(*onScreen));
   }
 
   std::string shownText(const Command& command, Control& target) {

@@ -1,16 +1,17 @@
 // Saving my locator at exit on a real folder when the disk fails at each step: the settings file
-// is always whole, old or new, the user hears about a failed save, and the program still ends.
+// is always whole, old or new, the user hears what went wrong when the old file stands (and only
+// then), and the program still ends.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <tuple>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "tests/support/faulty_file_system.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/support/window_user.hpp"
-#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -22,8 +23,17 @@ using test_support::SaveStep;
 using test_support::TemporaryFolder;
 using test_support::writeFile;
 
-constexpr std::string_view kCannotSave =
-    "Impossible d'enregistrer le locator : le dossier des réglages est protégé en écriture.";
+// The messages of a refused save: one opening, then what happened.
+std::string refused(std::string_view what) {
+  return "Impossible d'enregistrer le locator : " + std::string(what);
+}
+const std::string kFolderProtected = refused("le dossier des réglages est protégé en écriture.");
+const std::string kSettingsIsFolder =
+    refused("le fichier SavLoc.ini ne peut être écrit, c'est un dossier.");
+const std::string kTemporaryIsFolder =
+    refused("le fichier setting.tmp ne peut être écrit, c'est un dossier.");
+const std::string kTemporaryFailed = refused("l'écriture du fichier setting.tmp a échoué.");
+const std::string kSettingsNotReplaced = refused("le fichier SavLoc.ini n'a pas pu être remplacé.");
 constexpr std::string_view kOldLocator = "JN23XX";
 constexpr std::string_view kNewLocator = "IO91WM";
 
@@ -39,7 +49,7 @@ class SettingsFolders {
   std::filesystem::path program() const { return root_.path() / "program"; }
   std::filesystem::path user() const { return root_.path() / "home" / ".config" / "tarvel"; }
 
-  PosixFileSystem disk;
+  DiskFileSystem disk;
   FaultyFileSystem files{disk};
 
  private:
@@ -65,12 +75,30 @@ void exitKeeping(ProgramRun& run, bool keep, std::string_view locator) {
   test_support::closeWindow(run.window);
 }
 
-void expectCannotSaveShown(const HeadlessPlatform& platform, bool shown) {
-  ASSERT_EQ(platform.messages.size(), shown ? 1u : 0u);
-  if (!shown) return;
-  EXPECT_EQ(platform.messages[0].text, kCannotSave);
+// The one message of the exit, or none.
+void expectExitMessage(const HeadlessPlatform& platform, std::optional<std::string_view> text) {
+  ASSERT_EQ(platform.messages.size(), text ? 1u : 0u);
+  if (!text) return;
+  EXPECT_EQ(platform.messages[0].text, *text);
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_EQ(platform.messages[0].caption, "Tarvel-V1.1");
+}
+
+// What the user is told when a step fails in a folder that can be written.
+std::optional<std::string_view> messageOnFailing(std::optional<SaveStep> step) {
+  if (!step) return std::nullopt;
+  switch (*step) {
+    case SaveStep::OpenTemporary:
+    case SaveStep::Write:
+    case SaveStep::Sync:
+    case SaveStep::Close:
+      return kTemporaryFailed;
+    case SaveStep::Replace:
+      return kSettingsNotReplaced;
+    case SaveStep::SyncFolder:
+      return std::nullopt;  // the new file is in place: the locator was kept
+  }
+  return std::nullopt;
 }
 
 // The next start reads what the file holds: my locator and the box, or neither.
@@ -102,7 +130,7 @@ TEST_P(SaveFaultTest, FileStaysWholeAndAFailedSaveIsReported) {
       oldFile ? std::optional(lineOf(true, kOldLocator)) : std::nullopt;
   EXPECT_EQ(readFile(settings), replaced ? lineOf(keep, kNewLocator) : oldContent);
   EXPECT_FALSE(std::filesystem::exists(folders.program() / "setting.tmp"));
-  expectCannotSaveShown(run.platform, failing.has_value());
+  expectExitMessage(run.platform, messageOnFailing(failing));
   EXPECT_TRUE(run.platform.programEnded);
   EXPECT_TRUE(run.window.ended());
 
@@ -138,7 +166,7 @@ TEST(ReadOnlyProgramFolderTest, LocatorIsKeptInTheUserFolderAndReadBackFromThere
   EXPECT_EQ(first.window.folderPath, folders.user().string() + "/");
   exitKeeping(first, true, kNewLocator);
 
-  expectCannotSaveShown(first.platform, false);
+  expectExitMessage(first.platform, std::nullopt);
   EXPECT_TRUE(first.platform.programEnded);
   EXPECT_EQ(readFile(folders.user() / "SavLoc.ini"), lineOf(true, kNewLocator));
   EXPECT_FALSE(std::filesystem::exists(folders.program() / "SavLoc.ini"));
@@ -158,10 +186,61 @@ TEST(ReadOnlyProgramFolderTest, NoWritableFolderAtAllIsReportedAndTheProgramStil
   ProgramRun run(folders);
   EXPECT_NO_THROW(exitKeeping(run, true, kNewLocator));
 
-  expectCannotSaveShown(run.platform, true);
+  expectExitMessage(run.platform, kFolderProtected);
   EXPECT_TRUE(run.platform.programEnded);
   EXPECT_FALSE(std::filesystem::exists(folders.user()));
   EXPECT_FALSE(std::filesystem::exists(folders.program() / "SavLoc.ini"));
+}
+
+// A folder standing where a file must be written is no write-protected folder: the message names
+// the file, the folder is left alone, and the old settings file stands.
+struct InTheWayCase {
+  const char* name;
+  const char* folderName;
+  std::string_view message;
+};
+
+class FolderInTheWayTest : public ::testing::TestWithParam<InTheWayCase> {};
+
+TEST_P(FolderInTheWayTest, MessageNamesTheFileThatCouldNotBeWritten) {
+  const InTheWayCase& c = GetParam();
+  SettingsFolders folders;
+  const auto inTheWay = folders.program() / c.folderName;
+  std::filesystem::create_directory(inTheWay);
+  writeFile(inTheWay / "inside", "kept");
+  const bool settingsInTheWay = std::string_view(c.folderName) == "SavLoc.ini";
+  if (!settingsInTheWay) writeFile(folders.program() / "SavLoc.ini", lineOf(true, kOldLocator));
+
+  ProgramRun run(folders);
+  EXPECT_NO_THROW(exitKeeping(run, true, kNewLocator));
+
+  expectExitMessage(run.platform, c.message);
+  EXPECT_TRUE(run.platform.programEnded);
+  EXPECT_TRUE(std::filesystem::is_directory(inTheWay));
+  EXPECT_EQ(readFile(inTheWay / "inside"), "kept");
+  if (!settingsInTheWay) {
+    EXPECT_EQ(readFile(folders.program() / "SavLoc.ini"), lineOf(true, kOldLocator));
+  }
+  EXPECT_EQ(std::filesystem::exists(folders.program() / "setting.tmp"), !settingsInTheWay);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FolderInTheWayTest,
+    ::testing::Values(InTheWayCase{"settingsFile", "SavLoc.ini", kSettingsIsFolder},
+                      InTheWayCase{"temporaryFile", "setting.tmp", kTemporaryIsFolder}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A write-protected folder that exists: the temporary file cannot be opened in it.
+TEST(ReadOnlyProgramFolderTest, ExistingProtectedUserFolderKeepsItsMessage) {
+  SettingsFolders folders;
+  std::filesystem::create_directories(folders.user());
+  folders.files.readOnlyFolders = {folders.program(), folders.user()};
+
+  ProgramRun run(folders);
+  EXPECT_NO_THROW(exitKeeping(run, true, kNewLocator));
+
+  expectExitMessage(run.platform, kFolderProtected);
+  EXPECT_FALSE(std::filesystem::exists(folders.user() / "SavLoc.ini"));
 }
 
 TEST(StaleTemporaryFileTest, NewLineFollowsTheStaleOneAndTheWholeBecomesTheSettingsFile) {
@@ -172,7 +251,7 @@ TEST(StaleTemporaryFileTest, NewLineFollowsTheStaleOneAndTheWholeBecomesTheSetti
   ProgramRun run(folders);
   exitKeeping(run, true, kNewLocator);
 
-  expectCannotSaveShown(run.platform, false);
+  expectExitMessage(run.platform, std::nullopt);
   EXPECT_EQ(readFile(folders.program() / "SavLoc.ini"),
             lineOf(true, "PM95VQ") + lineOf(true, kNewLocator));
   EXPECT_FALSE(std::filesystem::exists(folders.program() / "setting.tmp"));

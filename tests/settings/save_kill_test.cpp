@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "settings/settings_writer.hpp"
 #include "tests/support/faulty_file_system.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/support/window_user.hpp"
-#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -75,7 +75,7 @@ void runWindowExit(FileSystem& files, const std::filesystem::path& folder,
 
 [[noreturn]] void saveAndDie(Route route, const std::filesystem::path& folder,
                              std::string_view locator, KillPoint point) {
-  PosixFileSystem disk;
+  DiskFileSystem disk;
   FaultyFileSystem files(disk);
   files.onStep = [point](SaveStep step, Moment moment) {
     if (step == point.step && moment == point.moment) ::raise(SIGKILL);
@@ -140,7 +140,7 @@ class SaveKillTest : public ::testing::TestWithParam<Route> {
   }
 
   test_support::TemporaryFolder folder_;
-  PosixFileSystem disk_;
+  DiskFileSystem disk_;
   Tally tally_;
 };
 

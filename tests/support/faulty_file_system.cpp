@@ -1,6 +1,7 @@
 #include "tests/support/faulty_file_system.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace tarvel::test_support {
 namespace {
@@ -34,21 +35,10 @@ class FaultyAppendFile : public AppendFile {
 }  // namespace
 
 std::string_view stepName(SaveStep step) {
-  switch (step) {
-    case SaveStep::OpenTemporary:
-      return "OpenTemporary";
-    case SaveStep::Write:
-      return "Write";
-    case SaveStep::Sync:
-      return "Sync";
-    case SaveStep::Close:
-      return "Close";
-    case SaveStep::Replace:
-      return "Replace";
-    case SaveStep::SyncFolder:
-      return "SyncFolder";
-  }
-  return "?";
+  // In the order of the enumeration.
+  constexpr std::array<std::string_view, kSaveSteps.size()> kNames{
+      "OpenTemporary", "Write", "Sync", "Close", "Replace", "SyncFolder"};
+  return kNames[static_cast<std::size_t>(step)];
 }
 
 void FaultyFileSystem::report(SaveStep which, Moment moment) {
@@ -77,6 +67,10 @@ ReadStatus FaultyFileSystem::read(const std::filesystem::path& file, std::string
 
 bool FaultyFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
   return !isReadOnly(folder) && disk_.canCreateFilesIn(folder);
+}
+
+bool FaultyFileSystem::isFolder(const std::filesystem::path& path) {
+  return disk_.isFolder(path);
 }
 
 bool FaultyFileSystem::createFolders(const std::filesystem::path& folder) {

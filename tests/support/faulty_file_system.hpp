@@ -34,12 +34,15 @@ class FaultyFileSystem : public FileSystem {
   std::function<void(SaveStep, Moment)> onStep;
   std::set<std::filesystem::path> readOnlyFolders;
 
-  ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
-  bool canCreateFilesIn(const std::filesystem::path& folder) override;
-  bool createFolders(const std::filesystem::path& folder) override;
+  // The steps of a save, each of which can be made to fail.
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override;
   bool replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
   bool syncFolder(const std::filesystem::path& folder) override;
+  // Passed on to the disk; nothing is created or removed in a read-only folder.
+  bool canCreateFilesIn(const std::filesystem::path& folder) override;
+  bool isFolder(const std::filesystem::path& path) override;
+  bool createFolders(const std::filesystem::path& folder) override;
+  ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
   bool remove(const std::filesystem::path& file) override;
 
   // Runs one step: reports it, fails it when chosen, otherwise does it on the disk.

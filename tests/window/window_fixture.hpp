@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "window/win_dur_ozirozador.hpp"
@@ -18,7 +18,7 @@ class WindowTest : public ::testing::Test {
   }
 
   test_support::TemporaryFolder folder;
-  PosixFileSystem files;
+  DiskFileSystem files;
   HeadlessPlatform platform{files, folder.path() / "program", folder.path() / "user"};
   WinDurOzirozador window{platform};
 };

@@ -34,11 +34,23 @@ Canvas::Canvas(const WinDurOzirozador& window, QWidget* parent)
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+// On a dense screen (200 %, or 150 % scaled down from it) the double-size picture, drawn in the
+// same place at the screen's own pixels rather than the design picture blown up.
+const QPixmap& Canvas::globeFor(qreal devicePixelRatio) {
+  if (devicePixelRatio <= 1.0) return globe_;
+  if (denseGlobe_.isNull()) {
+    denseGlobe_.load(QStringLiteral(":/globe@2x.png"));
+    denseGlobe_.setDevicePixelRatio(2.0);
+  }
+  return denseGlobe_;
+}
+
 void Canvas::paintEvent(QPaintEvent*) {
   ++paints_;
   QPainter painter(this);
   painter.fillRect(rect(), QColor(0, 0, 64));
-  painter.drawPixmap(0, 0, globe_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(0, 0, globeFor(devicePixelRatioF()));
   painter.setRenderHint(QPainter::Antialiasing);
   drawCircle(painter, window_.Shape3, false);
   // The needle is drawn last, above the rose.

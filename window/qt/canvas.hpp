@@ -19,8 +19,11 @@ class Canvas : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  const QPixmap& globeFor(qreal devicePixelRatio);
+
   const WinDurOzirozador& window_;
   QPixmap globe_;
+  QPixmap denseGlobe_;  // loaded on the first paint on a dense screen
   long paints_ = 0;
 };
 

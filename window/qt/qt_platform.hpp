@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "settings/posix_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "window/platform.hpp"
 
 namespace tarvel::qt {
@@ -33,7 +33,7 @@ class QtPlatform : public Platform {
 
  private:
   QPointer<WindowView> view_;
-  PosixFileSystem files_;
+  DiskFileSystem files_;
   bool ending_ = false;
 };
 

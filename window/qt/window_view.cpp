@@ -181,6 +181,9 @@ QWidget* WindowView::createCombo(ComboBox& box) {
   auto* combo = new QComboBox(this);
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
+  // The box keeps what was typed: "nord" is no hemisphere. Qt's default completer would finish
+  // "n" into "nord" and, on Enter, match it to the item "Nord" whatever the case.
+  combo->setCompleter(nullptr);
   connect(combo->lineEdit(), &QLineEdit::textEdited, this,
           [&box](const QString& text) { box.editedByUser(text.toStdString()); });
   connect(combo, &QComboBox::activated, this,

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "window/code_page.hpp"
+#include "window/control_visit.hpp"
 #include "window/qt/fonts.hpp"
 
 namespace tarvel::scenarios {
@@ -35,17 +36,13 @@ void sendCharacter(QWidget& target, std::int16_t code) {
 }
 
 Qt::Key qtKeyOf(EditKey key) {
-  switch (key) {
-    case EditKey::Delete:
-      return Qt::Key_Delete;
-    case EditKey::Home:
-      return Qt::Key_Home;
-    case EditKey::End:
-      return Qt::Key_End;
-    case EditKey::Left:
-      return Qt::Key_Left;
-    case EditKey::Right:
-      return Qt::Key_Right;
+  constexpr std::pair<EditKey, Qt::Key> kKeys[] = {{EditKey::Delete, Qt::Key_Delete},
+                                                   {EditKey::Home, Qt::Key_Home},
+                                                   {EditKey::End, Qt::Key_End},
+                                                   {EditKey::Left, Qt::Key_Left},
+                                                   {EditKey::Right, Qt::Key_Right}};
+  for (const auto& [editing, qtKey] : kKeys) {
+    if (editing == key) return qtKey;
   }
   return Qt::Key_unknown;
 }
@@ -107,6 +104,19 @@ QWidget& QtBackend::widgetOf(const Control& control) {
   QWidget* widget = view_->widgetOf(control);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) return *combo->lineEdit();
   return *widget;
+}
+
+// A field and a combo box both show their text in a line edit.
+std::optional<std::string> QtBackend::widgetText(const Control& control) {
+  using Shown = std::optional<std::string>;
+  const auto lineEditText = [this](const Control& edited) -> Shown {
+    return static_cast<QLineEdit&>(widgetOf(edited)).text().toStdString();
+  };
+  return visit(control, Overloaded{
+                            [&](const TextField& field) { return lineEditText(field); },
+                            [&](const ComboBox& box) { return lineEditText(box); },
+                            [](const auto&) -> Shown { return std::nullopt; },
+                        });
 }
 
 void QtBackend::type(Control& control, const std::vector<Key>& keys) {

@@ -4,11 +4,13 @@
 
 namespace tarvel {
 
-// The real disk, through POSIX calls whose every failure is returned as a value.
-class PosixFileSystem : public FileSystem {
+// The real disk, every failure returned as a value. One implementation per system:
+// posix_file_system.cpp on Linux, through POSIX calls.
+class DiskFileSystem : public FileSystem {
  public:
   ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
   bool canCreateFilesIn(const std::filesystem::path& folder) override;
+  bool isFolder(const std::filesystem::path& path) override;
   bool createFolders(const std::filesystem::path& folder) override;
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override;
   bool replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
