@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "tests/runner/backend.hpp"
@@ -35,6 +36,7 @@ class Win32Backend : public Backend {
   bool pick(ComboBox& box, std::string_view item) override;
   bool click(Control& control) override;
   std::string shownDifference() override;
+  std::optional<std::string> widgetText(const Control& control) override;
 
  protected:
   PlatformScript& script() override { return *platform_; }
