@@ -42,6 +42,9 @@ class Backend {
   virtual bool pick(ComboBox& box, std::string_view item);
   // False for a disabled or hidden button, or a control that takes no click.
   virtual bool click(Control& control);
+  // What the real controls show that the model does not hold, for a backend that has real
+  // controls to read back; empty when they agree.
+  virtual std::string shownDifference() { return {}; }
 
   // The same on every toolkit: the timer's tick comes from the scenario's clock.
   void tick(const TimeOfDay& time) {

@@ -1,4 +1,4 @@
-// tarvel-scenarios [--backend headless|qt] FILE_OR_FOLDER...
+// tarvel-scenarios [--backend headless|qt|win32] FILE_OR_FOLDER...
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -10,6 +10,9 @@
 #include "tests/support/temporary_folder.hpp"
 #ifdef TARVEL_RUNNER_WITH_QT
 #include "tests/runner/qt/qt_backend.hpp"
+#endif
+#ifdef TARVEL_RUNNER_WITH_WIN32
+#include "tests/runner/win32/win32_backend.hpp"
 #endif
 
 namespace {
@@ -23,6 +26,9 @@ constexpr int kUnreadable = 2;
 
 std::unique_ptr<Backend> makeBackend(std::string_view name, int& argc, char** argv) {
   if (name == "headless") return std::make_unique<HeadlessBackend>();
+#ifdef TARVEL_RUNNER_WITH_WIN32
+  if (name == "win32") return std::make_unique<Win32Backend>();
+#endif
 #ifdef TARVEL_RUNNER_WITH_QT
   if (name == "qt") return std::make_unique<QtBackend>(argc, argv);
 #else
@@ -67,7 +73,7 @@ int main(int argc, char** argv) {
   }
   auto backend = makeBackend(backendName, argc, argv);
   if (!backend || paths.empty()) {
-    std::cerr << "usage: tarvel-scenarios [--backend headless|qt] FILE_OR_FOLDER...\n";
+    std::cerr << "usage: tarvel-scenarios [--backend headless|qt|win32] FILE_OR_FOLDER...\n";
     return kUnreadable;
   }
   Tally tally;

@@ -94,6 +94,7 @@ class Run {
       for (const Command& command : scenario_.commands) {
         execute(command);
         rethrowNestedFailure();
+        checkShown(command);
       }
       finish();
     } catch (const CheckFailed& failure) {
@@ -133,6 +134,13 @@ class Run {
     if (rule->phase == Phase::Open && unloaded_)
       fail(command, "no action after unload", command.word);
     (this->*rule->handler)(command);
+  }
+
+  // A backend on real controls answers whether they show what the model holds.
+  void checkShown(const Command& command) {
+    if (!window_ || unloaded_) return;
+    const std::string difference = backend_.shownDifference();
+    if (!difference.empty()) fail(command, "the controls showing the model", difference);
   }
 
   [[noreturn]] void fail(const Command& command, std::string expected, std::string seen) {

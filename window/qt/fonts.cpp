@@ -2,19 +2,28 @@
 
 #include <QStringList>
 
+#include "window/font_faces.hpp"
+
 namespace tarvel::qt {
+namespace {
+
+QString toQString(std::string_view face) {
+  return QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+}
+
+}  // namespace
 
 void installFontSubstitutes() {
-  const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                         QStringLiteral("Sans Serif")};
-  for (const char* face : {"MS Sans Serif", "Arial", "System"})
-    QFont::insertSubstitutions(QString::fromLatin1(face), sans);
-  QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                             {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+  for (const design::SimilarFaces& entry : design::kSimilarFaces) {
+    QStringList similar;
+    for (const std::string_view face : entry.similar)
+      similar.append(toQString(face));
+    QFont::insertSubstitutions(toQString(entry.face), similar);
+  }
 }
 
 QFont fontOf(const FontSpec& wanted) {
-  QFont font(QString::fromUtf8(wanted.face.data(), static_cast<qsizetype>(wanted.face.size())));
+  QFont font(toQString(wanted.face));
   font.setPointSizeF(wanted.points);
   font.setBold(wanted.bold);
   return font;

@@ -1,0 +1,310 @@
+#include "tests/runner/win32/win32_backend.hpp"
+
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "window/code_page.hpp"
+#include "window/control_visit.hpp"
+#include "window/win32/child_windows.hpp"
+#include "window/win32/message_loop.hpp"
+#include "window/win32/twips.hpp"
+#include "window/win32/utf16.hpp"
+
+namespace tarvel::scenarios {
+namespace {
+
+// The key data a keyboard gives WM_KEYDOWN: one stroke, the key's scan code, and the extended
+// flag of the keys beside the numeric keypad, which would otherwise read as its digits.
+LPARAM keyData(UINT virtualKey) {
+  constexpr LPARAM kExtended = 1 << 24;
+  const bool extended = virtualKey == VK_DELETE || virtualKey == VK_HOME || virtualKey == VK_END ||
+                        virtualKey == VK_LEFT || virtualKey == VK_RIGHT;
+  return 1 | static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16 |
+         (extended ? kExtended : 0);
+}
+
+constexpr LPARAM kReleased = 0xC0000000;
+
+void postKey(HWND target, UINT virtualKey) {
+  PostMessageW(target, WM_KEYDOWN, virtualKey, keyData(virtualKey));
+  PostMessageW(target, WM_KEYUP, virtualKey, keyData(virtualKey) | kReleased);
+}
+
+// The keys whose characters TranslateMessage makes from WM_KEYDOWN, through IsDialogMessageW;
+// any other character comes as the WM_CHAR a keyboard layout would have made.
+void postCharacter(HWND target, std::int16_t code) {
+  switch (code) {
+    case key::kBackspace:
+      return postKey(target, VK_BACK);
+    case key::kEnter:
+      return postKey(target, VK_RETURN);
+    case key::kEscape:
+      return postKey(target, VK_ESCAPE);
+    default:
+      break;
+  }
+  const char32_t character = cp1252::toUnicode(static_cast<std::uint8_t>(code));
+  PostMessageW(target, WM_CHAR, static_cast<WPARAM>(character), keyData(0));
+}
+
+UINT virtualKeyOf(EditKey key) {
+  switch (key) {
+    case EditKey::Delete:
+      return VK_DELETE;
+    case EditKey::Home:
+      return VK_HOME;
+    case EditKey::End:
+      return VK_END;
+    case EditKey::Left:
+      return VK_LEFT;
+    case EditKey::Right:
+      return VK_RIGHT;
+  }
+  return 0;
+}
+
+// Shift held down for this thread, as IsDialogMessageW reads it for Shift+Tab.
+class ShiftHeld {
+ public:
+  ShiftHeld() {
+    GetKeyboardState(saved_.data());
+    std::array<BYTE, 256> held = saved_;
+    held[VK_SHIFT] |= 0x80;
+    held[VK_LSHIFT] |= 0x80;
+    SetKeyboardState(held.data());
+  }
+  ~ShiftHeld() { SetKeyboardState(saved_.data()); }
+  ShiftHeld(const ShiftHeld&) = delete;
+  ShiftHeld& operator=(const ShiftHeld&) = delete;
+
+ private:
+  std::array<BYTE, 256> saved_{};
+};
+
+// What the context menu's Paste takes: the text on the clipboard.
+void putOnClipboard(HWND owner, const std::wstring& text) {
+  if (!OpenClipboard(owner)) return;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
+
+bool isShown(HWND child) {
+  return (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+std::string quoted(const std::wstring& text) {
+  return "\"" + win32::toUtf8(text) + "\"";
+}
+
+std::string listText(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items)
+    text += "\"" + item + "\" ";
+  return text;
+}
+
+std::string listShown(HWND combo) {
+  std::vector<std::string> items;
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT index = 0; index < count; ++index)
+    items.push_back(win32::toUtf8(win32::listItem(combo, static_cast<WPARAM>(index))));
+  return listText(items);
+}
+
+// What a child window shows that its control does not hold; empty when they agree.
+std::string differenceOf(const Control& control, HWND child) {
+  if ((IsWindowEnabled(child) != FALSE) != control.enabled()) return "enabled flag differs";
+  if (isShown(child) != control.visible()) return "visibility differs";
+  const std::wstring text = win32::windowText(child);
+  return visit(control,
+               Overloaded{
+                   [&](const TextField& field) {
+                     return text == win32::toUtf16(field.text()) ? std::string()
+                                                                 : "shows " + quoted(text);
+                   },
+                   [&](const ComboBox& box) {
+                     if (text != win32::toUtf16(box.text())) return "shows " + quoted(text);
+                     const std::string shown = listShown(child);
+                     return shown == listText(box.list()) ? std::string() : "lists " + shown;
+                   },
+                   [&](const CheckBox& box) {
+                     const bool checked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
+                     return checked == (box.value() == 1) ? std::string() : "check mark differs";
+                   },
+                   [](const auto&) { return std::string(); },
+               });
+}
+
+}  // namespace
+
+Win32Backend::~Win32Backend() {
+  destroy();
+}
+
+void Win32Backend::destroy() {
+  view_.reset();
+  window_.reset();
+  platform_.reset();
+  // The quit of the last scenario's window ends nothing of the next one.
+  MSG quit;
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+void Win32Backend::create(const PlatformScript::Folders& folders, const CalendarDate& date) {
+  destroy();
+  closed_ = false;
+  platform_ = std::make_unique<ScriptedWin32Platform>();
+  platform_->folders = folders;
+  platform_->date = date;
+  window_ = std::make_unique<WinDurOzirozador>(*platform_);
+  view_ = std::make_unique<win32::WindowView>(*window_);
+  // Ticks come from the scenario's clock commands only.
+  view_->stopClock();
+  platform_->attach(*view_);
+}
+
+void Win32Backend::load() {
+  window_->Form_Load();
+  view_->show(SW_SHOWNORMAL);
+  window_->show();
+  settle();
+}
+
+// The close box of the title bar.
+void Win32Backend::unload() {
+  PostMessageW(view_->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  settle();
+  closed_ = true;
+}
+
+void Win32Backend::settle() {
+  win32::handlePendingMessages(view_->handle());
+}
+
+void Win32Backend::type(Control& control, const std::vector<Key>& keys) {
+  focus(control);
+  for (const Key& key : keys)
+    deliver(key);
+}
+
+// Keys go to the window that has the focus, as on a keyboard.
+void Win32Backend::deliver(const Key& key) {
+  HWND target = GetFocus();
+  if (!target || window_->ended()) return;
+  switch (key.kind) {
+    case Key::Kind::Character:
+      postCharacter(target, key.code);
+      break;
+    case Key::Kind::Editing:
+      postKey(target, virtualKeyOf(key.editing));
+      break;
+    case Key::Kind::Tab:
+      postKey(target, VK_TAB);
+      break;
+    case Key::Kind::BackTab: {
+      const ShiftHeld shift;
+      postKey(target, VK_TAB);
+      settle();
+      return;
+    }
+  }
+  settle();
+}
+
+void Win32Backend::paste(TextField& field, std::string_view text) {
+  focus(field);
+  putOnClipboard(view_->handle(), win32::toUtf16(text));
+  PostMessageW(view_->childOf(field), WM_PASTE, 0, 0);
+  settle();
+}
+
+void Win32Backend::focus(Control& control) {
+  if (HWND child = view_->childOf(control)) SetFocus(child);
+  settle();
+}
+
+// A click on the item in the open list.
+bool Win32Backend::pick(ComboBox& box, std::string_view item) {
+  focus(box);
+  HWND combo = view_->childOf(box);
+  const std::wstring wanted = win32::toUtf16(item);
+  const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(wanted.c_str()));
+  // The search ignores case; the list's items must match exactly.
+  if (index == CB_ERR || win32::listItem(combo, static_cast<WPARAM>(index)) != wanted) return false;
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof parts;
+  GetComboBoxInfo(combo, &parts);
+  RECT row{};
+  SendMessageW(parts.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&row));
+  const LPARAM at = MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2);
+  PostMessageW(parts.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(parts.hwndList, WM_LBUTTONUP, 0, at);
+  settle();
+  return true;
+}
+
+bool Win32Backend::click(Control& control) {
+  const auto pressButton = [this](const Control& button) {
+    HWND child = view_->childOf(button);
+    if (!child || !IsWindowEnabled(child) || !isShown(child)) return false;
+    PostMessageW(child, BM_CLICK, 0, 0);
+    settle();
+    return true;
+  };
+  return visit(control, Overloaded{
+                            [&](PushButton& button) { return pressButton(button); },
+                            [&](CheckBox& box) { return pressButton(box); },
+                            // Labels are drawn by the window: the click is the window's.
+                            [&](Label& label) {
+                              const RECT box = win32::pixels(label.design().box, view_->dpi());
+                              const LPARAM at = MAKELPARAM((box.left + box.right) / 2,
+                                                           (box.top + box.bottom) / 2);
+                              PostMessageW(view_->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+                              PostMessageW(view_->handle(), WM_LBUTTONUP, 0, at);
+                              settle();
+                              return true;
+                            },
+                            [](auto&) { return false; },
+                        });
+}
+
+// A field shows its text in its edit control, a combo box in the edit of its own.
+std::optional<std::string> Win32Backend::widgetText(const Control& control) {
+  using Shown = std::optional<std::string>;
+  HWND child = view_->childOf(control);
+  const Shown text = child ? Shown(win32::toUtf8(win32::windowText(child))) : std::nullopt;
+  return visit(control, Overloaded{
+                            [&](const TextField&) { return text; },
+                            [&](const ComboBox&) { return text; },
+                            [](const auto&) -> Shown { return std::nullopt; },
+                        });
+}
+
+std::string Win32Backend::shownDifference() {
+  if (!view_ || closed_ || window_->ended()) return {};
+  for (const Control* control : window_->controls()) {
+    HWND child = view_->childOf(*control);
+    if (!child) continue;
+    const std::string difference = differenceOf(*control, child);
+    if (!difference.empty()) return control->fullName() + ": " + difference;
+  }
+  const Control* focused = window_->focused();
+  const Control* shown = view_->controlOf(GetFocus());
+  if (focused && shown != focused)
+    return "the focus in " + (shown ? shown->fullName() : std::string("no control")) +
+           ", the model's in " + focused->fullName();
+  return {};
+}
+
+}  // namespace tarvel::scenarios

@@ -1,0 +1,150 @@
+// The window itself under Win32: the focus at open, its client area and where its controls lie,
+// the Tab order by real Tab presses, and the needle's sweep: each step a real paint, and closing
+// during it.
+#include <chrono>
+#include <iostream>
+#include <vector>
+
+#include "tests/support/temporary_folder.hpp"
+#include "tests/win32/view_fixture.hpp"
+#include "window/control_visit.hpp"
+#include "window/win32/twips.hpp"
+
+namespace tarvel::win32 {
+namespace {
+
+TEST_F(ViewTest, FocusIsInTheCorrespondentsLocatorAtOpen) {
+  EXPECT_EQ(GetFocus(), child(window.Text_S_Loc));
+  EXPECT_EQ(window.focused(), &window.Text_S_Loc);
+}
+
+TEST_F(ViewTest, ClientAreaIs470By251PixelsAt96Dpi) {
+  ASSERT_EQ(GetDpiForWindow(view.handle()), 96u) << "the test needs a screen at 96 DPI";
+  RECT client{};
+  GetClientRect(view.handle(), &client);
+  EXPECT_EQ(client.right - client.left, 470);
+  EXPECT_EQ(client.bottom - client.top, 251);
+}
+
+// A drop-down combo box's window is taller than its box by its list: its top, left and width
+// are checked, and its height is at least the box's.
+TEST_F(ViewTest, EveryControlLiesWhereTheDesignPutsIt) {
+  ASSERT_EQ(GetDpiForWindow(view.handle()), 96u);
+  int checked = 0;
+  for (const Control* control : window.controls()) {
+    HWND shown = child(*control);
+    if (!shown) continue;
+    RECT placed{};
+    GetWindowRect(shown, &placed);
+    MapWindowPoints(nullptr, view.handle(), reinterpret_cast<POINT*>(&placed), 2);
+    const RECT designed = pixels(control->design().box, 96);
+    SCOPED_TRACE(control->fullName());
+    EXPECT_EQ(placed.left, designed.left);
+    EXPECT_EQ(placed.top, designed.top);
+    EXPECT_EQ(placed.right, designed.right);
+    if (control->kind() == ControlKind::ComboBox) {
+      EXPECT_GE(placed.bottom, designed.bottom);
+    } else {
+      EXPECT_EQ(placed.bottom, designed.bottom);
+    }
+    ++checked;
+  }
+  EXPECT_EQ(checked, 25);  // 12 coordinate fields, 2 locators, 4 boxes, 6 buttons, the check box
+}
+
+const std::vector<std::string> kTabOrder = {
+    "Com_M",          "Com_S",          "Com_M_RAZ",      "Check_Sauve",    "Com_S_Raz",
+    "Comb_M_EO",      "Text_M_Lon_Sec", "Text_M_Lon_Min", "Text_M_Lon_Deg", "Text_M_Loc",
+    "Comb_S_NS",      "Text_S_Lat_Sec", "Text_S_Lat_Min", "Text_S_Lat_Deg", "Text_M_Lat_Deg",
+    "Text_M_Lat_Min", "Text_M_Lat_Sec", "Comb_M_NS",      "Text_S_Lon_Deg", "Text_S_Lon_Min",
+    "Text_S_Lon_Sec", "Comb_S_EO",      "Comhelp",        "Text_S_Loc"};
+
+class TabTest : public ViewTest {};
+
+TEST_F(TabTest, TabWalksTheDesignOrderAndShiftTabGoesBack) {
+  std::vector<std::string> visited;
+  for (std::size_t i = 0; i < kTabOrder.size(); ++i) {
+    pressKey(VK_TAB);
+    visited.push_back(focusedName());
+    EXPECT_EQ(window.focused()->fullName(), visited.back());
+  }
+  EXPECT_EQ(visited, kTabOrder);
+  std::vector<std::string> back;
+  for (std::size_t i = 0; i < kTabOrder.size(); ++i) {
+    pressShifted(VK_TAB);
+    back.push_back(focusedName());
+  }
+  std::vector<std::string> reversed(kTabOrder.rbegin() + 1, kTabOrder.rend());
+  reversed.push_back(kTabOrder.back());
+  EXPECT_EQ(back, reversed);
+}
+
+TEST_F(TabTest, TabPassesOverMyRazWhileTheKeepBoxIsChecked) {
+  PostMessageW(child(window.Check_Sauve), BM_CLICK, 0, 0);
+  pump();
+  ASSERT_EQ(window.Check_Sauve.value(), 1);
+  ASSERT_FALSE(IsWindowEnabled(child(window.Com_M_RAZ)));
+  focus(window.Com_S);
+  pressKey(VK_TAB);
+  EXPECT_EQ(focusedName(), "Check_Sauve");
+  pressShifted(VK_TAB);
+  EXPECT_EQ(focusedName(), "Com_S");
+}
+
+// Multi-line fields ask for every key; Tab still leaves them.
+TEST_F(TabTest, TabLeavesAMultiLineFieldWithoutTypingIntoIt) {
+  focus(window.Text_M_Lon_Sec);
+  pressKey(VK_TAB);
+  EXPECT_EQ(focusedName(), "Text_M_Lon_Min");
+  EXPECT_EQ(shown(window.Text_M_Lon_Sec), "");
+}
+
+class SweepTest : public ViewTest {
+ protected:
+  SweepTest() {
+    window.Text_M_Loc.setText("JN23MH");
+    window.Com_M_Click();
+    focus(window.Text_S_Loc);
+  }
+};
+
+TEST_F(SweepTest, EveryStepIsARealPaint) {
+  const long before = view.drawingPaints();
+  typeUnits(L"JN23AB");
+  ASSERT_EQ(window.Azimut, 252);
+  EXPECT_GE(view.drawingPaints() - before, 253);
+}
+
+// The needle turns through every degree of the rose; the time and the paints are recorded in the
+// test's output for the figures of the Windows build.
+TEST_F(SweepTest, FullTurnPaintsEveryDegree) {
+  window.Azimut = 359;
+  const long before = view.drawingPaints();
+  const auto start = std::chrono::steady_clock::now();
+  window.Dessine_Angle();
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  const long paints = view.drawingPaints() - before;
+  const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
+  RecordProperty("sweep_ms", static_cast<int>(milliseconds));
+  RecordProperty("sweep_paints", static_cast<int>(paints));
+  std::cout << "360-degree sweep: " << milliseconds << " ms, " << paints << " paints\n";
+  EXPECT_GE(paints, 360);
+}
+
+TEST_F(SweepTest, ClosingDuringASweepEndsTheProgramCleanly) {
+  int passes = 0;
+  platform.onEventLoopPass = [&] {
+    if (++passes == 5) PostMessageW(view.handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  };
+  typeUnits(L"JN23AB");
+  // The close waited for the next pass, which ended the sweep.
+  EXPECT_EQ(passes, 6);
+  EXPECT_TRUE(platform.programEnded);
+  EXPECT_LT(window.Li1.ends().x2, 2200.0f);  // a few degrees east of north, not 252
+  EXPECT_TRUE(std::filesystem::exists(folder.path() / "SavLoc.ini"));
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace tarvel::win32

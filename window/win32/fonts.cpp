@@ -1,0 +1,59 @@
+#include "window/win32/fonts.hpp"
+
+#include <cmath>
+
+#include "window/font_faces.hpp"
+#include "window/win32/twips.hpp"
+#include "window/win32/utf16.hpp"
+
+namespace tarvel::win32 {
+namespace {
+
+int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;  // one match is enough
+}
+
+bool hasFace(const std::wstring& face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExW(screen, &wanted, &noteFamily, reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+bool sameSpec(const FontSpec& a, const FontSpec& b) {
+  return a.face == b.face && a.points == b.points && a.bold == b.bold;
+}
+
+}  // namespace
+
+std::wstring availableFace(std::string_view designFace) {
+  const std::wstring face = toUtf16(designFace);
+  if (hasFace(face)) return face;
+  for (const std::string_view similar : design::similarFacesOf(designFace)) {
+    std::wstring candidate = toUtf16(similar);
+    if (hasFace(candidate)) return candidate;
+  }
+  return face;  // the font mapper's own choice
+}
+
+HFONT FontSet::fontOf(const std::optional<FontSpec>& wanted) {
+  const FontSpec spec = wanted.value_or(design::kWindowFont);
+  for (const Created& created : fonts_) {
+    if (sameSpec(created.spec, spec)) return created.font.get();
+  }
+  // A negative height asks for the character height, which is what a point size measures.
+  const int height = -static_cast<int>(std::lround(spec.points * dpi_ / kPointsPerInch));
+  const std::wstring face = availableFace(spec.face);
+  UniqueFont font(CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                              ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+  fonts_.push_back({spec, std::move(font)});
+  return fonts_.back().font.get();
+}
+
+}  // namespace tarvel::win32

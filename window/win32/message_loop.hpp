@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+// The thread's message queue, read the way a dialog reads it: Tab and Shift+Tab move the focus
+// between the window's controls (IsDialogMessageW), every other key becomes its character.
+namespace tarvel::win32 {
+
+// Every message waiting now. Answers false when WM_QUIT came: it is put back, so that every
+// loop this one is nested in ends too.
+bool handlePendingMessages(HWND window);
+
+// Until WM_QUIT; answers its exit code.
+int runMessageLoop(HWND window);
+
+}  // namespace tarvel::win32

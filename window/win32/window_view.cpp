@@ -1,0 +1,403 @@
+#include "window/win32/window_view.hpp"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "window/control_visit.hpp"
+#include "window/win32/child_windows.hpp"
+#include "window/win32/key_codes.hpp"
+#include "window/win32/resource_ids.h"
+#include "window/win32/twips.hpp"
+#include "window/win32/utf16.hpp"
+#include "window/win_dur_ozirozador.hpp"
+
+namespace tarvel::win32 {
+namespace {
+
+constexpr DWORD kFrameStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kFrameExtendedStyle = 0;
+constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT_PTR kFieldSubclass = 1;
+// Posted when a combo box's list closes: the list may have written into the edit, in an order
+// Windows does not promise, so the model's text is shown again once the notifications are over.
+constexpr UINT kShowModelText = WM_APP + 1;
+
+// A combo box's list drops below its edit, by as many rows of the edit's height.
+constexpr int kListRows = 4;
+
+// Counts the binding's own writes into the controls, nested ones included.
+class Showing {
+ public:
+  explicit Showing(int& depth) : depth_(depth) { ++depth_; }
+  ~Showing() { --depth_; }
+  Showing(const Showing&) = delete;
+  Showing& operator=(const Showing&) = delete;
+
+ private:
+  int& depth_;
+};
+
+bool isShown(HWND child) {
+  return (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// A centred field wraps what is wider than its text area, and its design leaves room for its
+// digits only with margins narrower than the font's own. Set after the font, which resets them.
+void narrowMargins(HWND edit, UINT dpi) {
+  const int margin = MulDiv(1, static_cast<int>(dpi), kDesignDpi);
+  SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+}
+
+void caretToEnd(HWND edit) {
+  const LRESULT end = GetWindowTextLengthW(edit);
+  SendMessageW(edit, EM_SETSEL, end, end);
+}
+
+// Inputs come in Tab order: IsDialogMessageW walks the children in the order they were created.
+std::vector<Control*> inTabOrder(const std::vector<Control*>& controls) {
+  std::vector<Control*> order = controls;
+  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+    return a->design().tabIndex < b->design().tabIndex;
+  });
+  return order;
+}
+
+}  // namespace
+
+WindowView::WindowView(WinDurOzirozador& window)
+    : window_(window), dpi_(kDesignDpi), canvas_(window) {
+  const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&common);
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARVEL_IDI_ICON));
+  const std::wstring caption = toUtf16(design::kCaption);
+  create(caption.c_str(), {kFrameStyle, kFrameExtendedStyle, icon});
+  dpi_ = GetDpiForWindow(handle());
+  fonts_ = std::make_unique<FontSet>(dpi_);
+  fitFrame();
+  createChildren();
+  SetTimer(handle(), kClockTimer, static_cast<UINT>(window_.Timer1.interval()), nullptr);
+}
+
+// The window goes while the view is whole: its last messages still find every member.
+WindowView::~WindowView() {
+  destroy();
+}
+
+void WindowView::show(int how) {
+  ShowWindow(handle(), how);
+  UpdateWindow(handle());
+}
+
+void WindowView::fitFrame() {
+  const SIZE client = clientSize(dpi_);
+  RECT frame{0, 0, client.cx, client.cy};
+  AdjustWindowRectExForDpi(&frame, kFrameStyle, FALSE, kFrameExtendedStyle, dpi_);
+  SetWindowPos(handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowView::createChildren() {
+  for (Control* control : inTabOrder(window_.controls())) {
+    if (HWND child = createChild(*control)) enrol(child, *control);
+  }
+  layout();
+  for (const auto& [control, child] : children_)
+    sync(*control);
+}
+
+HWND WindowView::createChild(Control& control) {
+  const ChildClass childClass = childClassOf(control);
+  if (!childClass.name) return nullptr;
+  DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | childClass.style;
+  if (control.visible()) style |= WS_VISIBLE;
+  if (!control.enabled()) style |= WS_DISABLED;
+  const std::wstring caption = toUtf16(control.design().text);
+  return CreateWindowExW(childClass.extendedStyle, childClass.name,
+                         control.kind() == ControlKind::PushButton ? caption.c_str() : L"", style,
+                         0, 0, 0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void WindowView::enrol(HWND child, Control& control) {
+  children_[&control] = child;
+  controls_[child] = &control;
+  visit(control, Overloaded{
+                     [&](TextField& field) {
+                       SendMessageW(child, EM_LIMITTEXT, field.design().maxLength, 0);
+                       SetWindowSubclass(child, &WindowView::fieldProcedure, kFieldSubclass,
+                                         reinterpret_cast<DWORD_PTR>(this));
+                     },
+                     [&](ComboBox&) {
+                       COMBOBOXINFO parts{};
+                       parts.cbSize = sizeof parts;
+                       GetComboBoxInfo(child, &parts);
+                       controls_[parts.hwndItem] = &control;
+                       controls_[parts.hwndList] = &control;
+                     },
+                     [](auto&) {},
+                 });
+}
+
+// Positions, sizes and fonts at the window's DPI, at creation and when it moves to another
+// screen.
+void WindowView::layout() {
+  for (const auto& [control, child] : children_) {
+    const ControlDesign& design = control->design();
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fontOf(design.font)), TRUE);
+    if (design.alignment == Alignment::Center) narrowMargins(child, dpi_);
+    const RECT box = pixels(design.box, dpi_);
+    const int height = box.bottom - box.top;
+    // A drop-down combo box's height counts its list too.
+    const int listHeight = control->kind() == ControlKind::ComboBox ? kListRows * height : 0;
+    SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, height + listHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void WindowView::dpiChanged(UINT dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  fonts_ = std::make_unique<FontSet>(dpi_);
+  SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  layout();
+  invalidateDrawing();
+}
+
+HWND WindowView::childOf(const Control& control) const {
+  const auto found = children_.find(&control);
+  return found == children_.end() ? nullptr : found->second;
+}
+
+Control* WindowView::controlOf(HWND child) const {
+  const auto found = controls_.find(child);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+void WindowView::sync(const Control& control) {
+  visit(control, Overloaded{
+                     [this](const Line&) { invalidateDrawing(); },
+                     [this](const Shape&) { invalidateDrawing(); },
+                     [this](const Label&) { invalidateDrawing(); },
+                     [](const Timer&) {},
+                     [this](const auto& shown) {
+                       HWND child = childOf(shown);
+                       if (!child) return;  // not created yet
+                       const Showing showing(showing_);
+                       if (IsWindowEnabled(child) != (shown.enabled() ? TRUE : FALSE))
+                         EnableWindow(child, shown.enabled());
+                       if (isShown(child) != shown.visible())
+                         ShowWindow(child, shown.visible() ? SW_SHOWNA : SW_HIDE);
+                       display(child, shown);
+                     },
+                 });
+}
+
+void WindowView::focusChildOf(const Control& control) {
+  HWND child = childOf(control);
+  if (child && controlOf(GetFocus()) != &control) SetFocus(child);
+}
+
+void WindowView::paintNow() {
+  UpdateWindow(handle());
+}
+
+void WindowView::stopClock() {
+  KillTimer(handle(), kClockTimer);
+}
+
+void WindowView::invalidateDrawing() {
+  InvalidateRect(handle(), nullptr, FALSE);
+}
+
+LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(handle(), &paint);
+      canvas_.paint(dc, dpi_, *fonts_);
+      EndPaint(handle(), &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel
+    case WM_COMMAND:
+      if (lParam) command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+      return colours(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_LBUTTONUP:
+      clickAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_SETFOCUS:
+      // Back from another window: the focus returns to the control that had it.
+      if (Control* focused = window_.focused()) focusChildOf(*focused);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kClockTimer) window_.Timer1.tick();
+      return 0;
+    case WM_CLOSE:
+      // The program ends from the unload sequence; the window goes when the view does.
+      if (!window_.ended()) {
+        int cancel = 0;
+        window_.Form_Unload(cancel);
+      }
+      return 0;
+    case WM_DESTROY:
+      KillTimer(handle(), kClockTimer);
+      return 0;
+    case WM_DPICHANGED:
+      dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case kShowModelText:
+      if (Control* control = controlOf(reinterpret_cast<HWND>(lParam))) sync(*control);
+      return 0;
+    default:
+      return defaultHandling(message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK WindowView::fieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR view) {
+  return reinterpret_cast<WindowView*>(view)->fieldMessage(edit, message, wParam, lParam);
+}
+
+LRESULT WindowView::fieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      return fieldDialogCode(DefSubclassProc(edit, message, wParam, lParam),
+                             reinterpret_cast<const MSG*>(lParam));
+    case WM_KEYDOWN:
+      // Their characters follow as WM_CHAR. The edit control's own handling of the keys would
+      // press a default button or close the window from a multi-line field.
+      if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
+      break;
+    case WM_CHAR:
+      if (typed(edit, wParam)) return 0;
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(edit, &WindowView::fieldProcedure, kFieldSubclass);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+// Answers whether the key was handled here; if not, the edit control applies it itself.
+bool WindowView::typed(HWND edit, WPARAM unit) {
+  Control* control = controlOf(edit);
+  if (!control || window_.ended()) return true;  // nothing changes once the window has ended
+  const auto code = characterCode(unit);
+  if (!code) return true;  // the second half of a character whose first half stood for it
+  return visit(*control, Overloaded{
+                             [&](TextField& field) {
+                               // The user may have moved the caret or selected with the edit
+                               // control's own keys or the mouse.
+                               const Selection selection = selectionOf(edit);
+                               field.select(selection.start, selection.length);
+                               return field.typeKey(*code) == KeyOutcome::Applied;
+                             },
+                             [](auto&) { return false; },
+                         });
+}
+
+void WindowView::command(HWND child, WORD notification) {
+  Control* control = controlOf(child);
+  if (!control || window_.ended()) return;
+  visit(*control, Overloaded{
+                      [&](TextField& field) { fieldNotified(field, child, notification); },
+                      [&](ComboBox& box) { comboNotified(box, child, notification); },
+                      [&](PushButton& button) {
+                        if (notification == BN_SETFOCUS) window_.setFocus(button);
+                        if (notification == BN_CLICKED) button.click();
+                      },
+                      [&](CheckBox& box) {
+                        if (notification == BN_SETFOCUS) window_.setFocus(box);
+                        if (notification == BN_CLICKED) box.click();
+                      },
+                      [](auto&) {},
+                  });
+}
+
+void WindowView::fieldNotified(TextField& field, HWND edit, WORD notification) {
+  switch (notification) {
+    case EN_SETFOCUS:
+      // A field gets the focus with its caret at the end, in the model and on the screen.
+      window_.setFocus(field);
+      caretToEnd(edit);
+      break;
+    case EN_CHANGE:
+      if (showing_ == 0) field.editedByUser(toUtf8(windowText(edit)), selectionOf(edit).start);
+      break;
+    default:
+      break;
+  }
+}
+
+void WindowView::comboNotified(ComboBox& box, HWND combo, WORD notification) {
+  switch (notification) {
+    case CBN_SETFOCUS:
+      window_.setFocus(box);
+      break;
+    case CBN_EDITCHANGE:
+      if (showing_ == 0) box.editedByUser(toUtf8(windowText(combo)));
+      break;
+    case CBN_SELCHANGE:
+      // With the list open the user is still choosing; with it closed an arrow key chose.
+      if (!SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) pickSelected(box, combo);
+      break;
+    case CBN_SELENDOK:
+      pickSelected(box, combo);
+      break;
+    case CBN_CLOSEUP:
+      PostMessageW(handle(), kShowModelText, 0, reinterpret_cast<LPARAM>(combo));
+      break;
+    default:
+      break;
+  }
+}
+
+void WindowView::pickSelected(ComboBox& box, HWND combo) {
+  const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  if (index == CB_ERR) return;
+  box.pick(toUtf8(listItem(combo, static_cast<WPARAM>(index))));
+}
+
+// Labels are drawn, not windows: a click on one is found by its place.
+void WindowView::clickAt(POINT point) {
+  Label* clicked = nullptr;
+  for (Control* control : window_.controls()) {
+    visit(*control, Overloaded{[&](Label& label) {
+                                 const RECT box = pixels(label.design().box, dpi_);
+                                 if (label.visible() && PtInRect(&box, point)) clicked = &label;
+                               },
+                               [](auto&) {}});
+  }
+  if (clicked) clicked->click();
+}
+
+// The fields' colour, and the check box's ground around its box.
+LRESULT WindowView::colours(UINT message, HDC dc, HWND child) {
+  const Control* control = controlOf(child);
+  if (!control || !control->design().background) {
+    return defaultHandling(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+  }
+  const ControlDesign& design = control->design();
+  SetBkColor(dc, toColorRef(*design.background));
+  if (design.foreground) SetTextColor(dc, toColorRef(*design.foreground));
+  return reinterpret_cast<LRESULT>(brushOf(*design.background));
+}
+
+HBRUSH WindowView::brushOf(const Rgb& colour) {
+  const COLORREF wanted = toColorRef(colour);
+  auto& brush = brushes_[wanted];
+  if (!brush) brush.reset(CreateSolidBrush(wanted));
+  return brush.get();
+}
+
+}  // namespace tarvel::win32

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+#include "window/win32/base_window.hpp"
+#include "window/win32/canvas.hpp"
+#include "window/win32/fonts.hpp"
+#include "window/win32/handles.hpp"
+
+namespace tarvel {
+class ComboBox;
+class Control;
+class TextField;
+class WinDurOzirozador;
+struct Rgb;
+}  // namespace tarvel
+
+namespace tarvel::win32 {
+
+// The real window over the control model, which stays the one source of truth.
+//
+// How a key travels: the message loop hands WM_KEYDOWN to IsDialogMessageW first, which keeps Tab
+// and Shift+Tab to move the focus; the edit controls answer WM_GETDLGCODE so that Enter and Escape
+// are left to them, even in a one-line field. TranslateMessage makes the key a WM_CHAR, which the
+// field's subclass procedure takes before the edit control sees it: the UTF-16 character becomes
+// its Windows-1252 code (63 outside the page), the model's field runs its key-press handler with
+// it and applies the result to its own text, and the edit control is then made to show the model's
+// text and caret (sync). A swallowed key therefore inserts nothing and a replaced one inserts its
+// replacement. Only an unchanged control code such as Ctrl+V goes on to the edit control, which
+// pastes or undoes itself; that edit, like a paste from the context menu or Shift+Insert, comes
+// back through EN_CHANGE to the model's change handler. EN_CHANGE also follows every text the
+// binding itself sets: those are ignored, the model having raised its change handler already.
+// Keys without a character (arrows, Home, End, Delete) are the edit control's own and reach the
+// model the same way.
+class WindowView : public BaseWindow<WindowView> {
+ public:
+  static constexpr const wchar_t* kClassName = L"Tarvel.WinDurOzirozador";
+
+  explicit WindowView(WinDurOzirozador& window);
+  ~WindowView();
+
+  void show(int how);
+  // Model to control: the control's properties as the model holds them.
+  void sync(const Control& control);
+  void focusChildOf(const Control& control);
+  // Paints the waiting drawing now, not when the queue is next empty: each step of a sweep is
+  // seen.
+  void paintNow();
+  void stopClock();
+
+  HWND childOf(const Control& control) const;
+  // The control a child window belongs to: a combo box's edit and list give their combo box.
+  Control* controlOf(HWND child) const;
+  UINT dpi() const { return dpi_; }
+  long drawingPaints() const { return canvas_.paints(); }
+
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK fieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR view);
+  LRESULT fieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+  bool typed(HWND edit, WPARAM unit);
+
+  void createChildren();
+  HWND createChild(Control& control);
+  void enrol(HWND child, Control& control);
+  void layout();
+  void fitFrame();
+  void dpiChanged(UINT dpi, const RECT& suggested);
+
+  void command(HWND child, WORD notification);
+  void fieldNotified(TextField& field, HWND edit, WORD notification);
+  void comboNotified(ComboBox& box, HWND combo, WORD notification);
+  void pickSelected(ComboBox& box, HWND combo);
+  void clickAt(POINT point);
+  LRESULT colours(UINT message, HDC dc, HWND child);
+  HBRUSH brushOf(const Rgb& colour);
+  void invalidateDrawing();
+
+  WinDurOzirozador& window_;
+  UINT dpi_;
+  std::unique_ptr<FontSet> fonts_;
+  Canvas canvas_;
+  std::map<COLORREF, UniqueBrush> brushes_;
+  std::unordered_map<const Control*, HWND> children_;
+  std::unordered_map<HWND, Control*> controls_;
+  // Above 0 while the binding itself writes into a control, whose notifications are then its own.
+  int showing_ = 0;
+};
+
+}  // namespace tarvel::win32
