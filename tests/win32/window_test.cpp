@@ -93,6 +93,31 @@ TEST_F(TabTest, TabLeavesAMultiLineFieldWithoutTypingIntoIt) {
   EXPECT_EQ(shown(window.Text_M_Lon_Sec), "");
 }
 
+struct EndingCase {
+  const char* name;
+  UINT message;
+  WPARAM wParam;
+  bool ends;
+};
+
+class EndingTest : public ViewTest, public ::testing::WithParamInterface<EndingCase> {};
+
+// Every way Windows ends the window runs the unload sequence, which keeps the settings, once.
+TEST_P(EndingTest, RunsTheUnloadSequenceOrNothing) {
+  PostMessageW(view.handle(), GetParam().message, GetParam().wParam, 0);
+  pump();
+  EXPECT_EQ(platform.programEnded, GetParam().ends);
+  EXPECT_EQ(std::filesystem::exists(folder.path() / "SavLoc.ini"), GetParam().ends);
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, EndingTest,
+                         ::testing::Values(EndingCase{"closeBox", WM_SYSCOMMAND, SC_CLOSE, true},
+                                           EndingCase{"close", WM_CLOSE, 0, true},
+                                           EndingCase{"sessionEnds", WM_ENDSESSION, TRUE, true},
+                                           EndingCase{"sessionGoesOn", WM_ENDSESSION, FALSE,
+                                                      false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 class SweepTest : public ViewTest {
  protected:
   SweepTest() {

@@ -225,6 +225,12 @@ void WindowView::stopClock() {
   KillTimer(handle(), kClockTimer);
 }
 
+void WindowView::unload() {
+  if (window_.ended()) return;
+  int cancel = 0;
+  window_.Form_Unload(cancel);
+}
+
 void WindowView::invalidateDrawing() {
   InvalidateRect(handle(), nullptr, FALSE);
 }
@@ -259,10 +265,12 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       // The program ends from the unload sequence; the window goes when the view does.
-      if (!window_.ended()) {
-        int cancel = 0;
-        window_.Form_Unload(cancel);
-      }
+      unload();
+      return 0;
+    case WM_ENDSESSION:
+      // Windows is shutting down or logging off and will not send WM_CLOSE: the locator is kept
+      // now or never.
+      if (wParam) unload();
       return 0;
     case WM_DESTROY:
       KillTimer(handle(), kClockTimer);
