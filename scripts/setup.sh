@@ -1,11 +1,13 @@
 #!/bin/sh
 # Installs what building and testing Tarvel needs on Debian 12: with apt-get when run as root,
-# otherwise prints the apt-get line to run and stops.
+# otherwise prints the apt-get line to run and stops. With arguments, those packages instead
+# (scripts/build-windows.sh passes its own).
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
 fonts-liberation fonts-dejavu-core fonts-comic-neue
 dpkg-dev lintian appstream desktop-file-utils"
+if [ $# -gt 0 ]; then packages="$*"; fi
 
 missing=""
 for package in $packages; do

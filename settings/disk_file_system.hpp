@@ -5,7 +5,8 @@
 namespace tarvel {
 
 // The real disk, every failure returned as a value. One implementation per system:
-// posix_file_system.cpp on Linux, through POSIX calls.
+// posix_file_system.cpp on Linux, through POSIX calls; win32_file_system.cpp on Windows, through
+// the W functions of Win32.
 class DiskFileSystem : public FileSystem {
  public:
   ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;

@@ -48,7 +48,8 @@ void WinDurOzirozador::readSettings() {
   chooseSettingsFolder();
   std::string bytes;
   // A missing or unreadable file keeps no locator; nothing is created at load.
-  if (platform().fileSystem().read(settingsPath, bytes) != ReadStatus::Ok) return;
+  if (platform().fileSystem().read(settings::textPath(settingsPath), bytes) != ReadStatus::Ok)
+    return;
   settings::forEachItem(
       bytes, [this](std::string_view item) { Text_M_Loc.setText(cp1252::decode(item)); });
 }

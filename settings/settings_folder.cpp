@@ -4,6 +4,8 @@
 
 namespace tarvel::settings {
 
+#ifndef _WIN32
+// Windows has its own, with its known folders, in win32_file_system.cpp.
 bool isSystemLocation(const std::filesystem::path& folder) {
   const std::filesystem::path normal = folder.lexically_normal();
   auto part = normal.begin();
@@ -11,6 +13,7 @@ bool isSystemLocation(const std::filesystem::path& folder) {
   ++part;
   return part != normal.end() && (*part == "usr" || *part == "opt");
 }
+#endif
 
 std::filesystem::path settingsFolder(FileSystem& files, const std::filesystem::path& programFolder,
                                      const std::filesystem::path& userFolder) {
@@ -27,10 +30,19 @@ std::filesystem::path userConfigFolder(const char* xdgConfigHome, const char* ho
 }
 
 std::string withSeparator(const std::filesystem::path& folder) {
-  std::string text = folder.string();
+  std::string text = pathText(folder);
   if (text.empty() || text.back() != std::filesystem::path::preferred_separator)
     text.push_back(std::filesystem::path::preferred_separator);
   return text;
+}
+
+std::string pathText(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path textPath(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 }  // namespace tarvel::settings

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "settings/disk_file_system.hpp"
+#include "settings/settings_folder.hpp"
 #include "tests/support/faulty_file_system.hpp"
 #include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
@@ -163,7 +164,8 @@ TEST(ReadOnlyProgramFolderTest, LocatorIsKeptInTheUserFolderAndReadBackFromThere
   ASSERT_FALSE(std::filesystem::exists(folders.user()));
 
   ProgramRun first(folders);
-  EXPECT_EQ(first.window.folderPath, folders.user().string() + "/");
+  EXPECT_EQ(first.window.folderPath,
+            settings::pathText(folders.user()) + char(std::filesystem::path::preferred_separator));
   exitKeeping(first, true, kNewLocator);
 
   expectExitMessage(first.platform, std::nullopt);
@@ -257,6 +259,109 @@ TEST(StaleTemporaryFileTest, NewLineFollowsTheStaleOneAndTheWholeBecomesTheSetti
   EXPECT_FALSE(std::filesystem::exists(folders.program() / "setting.tmp"));
   expectNextStartReads(folders, kNewLocator);  // the last line counts
 }
+
+// Faults of the real disk, the same on Linux and on Windows: what the file system itself refuses
+// or holds, not a step failed on purpose.
+
+// Regression (scenario "a stale temporary file cut inside a line"): a cut during an earlier exit
+// left half a line; the new line must still start on a line of its own and count.
+TEST(RealDiskFaultTest, TemporaryFileCutInsideALineStillLetsTheNewLineCount) {
+  SettingsFolders folders;
+  writeFile(folders.program() / "SavLoc.ini", lineOf(true, kOldLocator));
+  writeFile(folders.program() / "setting.tmp", "\"PM9");
+
+  ProgramRun run(folders);
+  exitKeeping(run, true, kNewLocator);
+
+  expectExitMessage(run.platform, std::nullopt);
+  EXPECT_EQ(readFile(folders.program() / "SavLoc.ini"), "\"PM9\r\n" + lineOf(true, kNewLocator));
+  EXPECT_FALSE(std::filesystem::exists(folders.program() / "setting.tmp"));
+  expectNextStartReads(folders, kNewLocator);
+}
+
+TEST(RealDiskFaultTest, TenMegabyteLineLoadsAndStaysWholeWhenTheSaveFails) {
+  SettingsFolders folders;
+  const auto settings = folders.program() / "SavLoc.ini";
+  const std::string huge = '"' + std::string(10 * 1024 * 1024, 'J') + "\"\r\n";
+  writeFile(settings, huge);
+
+  {
+    ProgramRun run(folders);  // the locator check refuses it with its own message
+    EXPECT_EQ(run.window.Text_M_Loc.text().size(), huge.size() - 4);
+    EXPECT_EQ(run.window.Check_Sauve.value(), 1);
+    folders.files.failingStep = SaveStep::Replace;
+    test_support::setKeepBox(run.window, false);
+    EXPECT_NO_THROW(test_support::closeWindow(run.window));
+    EXPECT_TRUE(run.platform.programEnded);
+    EXPECT_EQ(run.platform.messages.back().text, kSettingsNotReplaced);
+    EXPECT_TRUE(readFile(settings) == huge) << "the 10 MB file was not left whole";
+  }
+  folders.files.failingStep.reset();
+  ProgramRun run(folders);
+  test_support::setKeepBox(run.window, false);
+  test_support::closeWindow(run.window);
+  EXPECT_EQ(readFile(settings), lineOf(false, ""));
+}
+
+// A user folder that cannot be created (%APPDATA% or ~/.config under a file, a read-only profile)
+// while the program's folder is read-only: the message, and the old file whole.
+TEST(RealDiskFaultTest, UnwritableUserFolderIsReportedAndTheOldFileStaysWhole) {
+  SettingsFolders folders;
+  writeFile(folders.program() / "SavLoc.ini", lineOf(true, kOldLocator));
+  folders.files.readOnlyFolders = {folders.program()};
+  const auto blocker = folders.user().parent_path().parent_path();  // "home" is a file
+  std::filesystem::remove_all(blocker);
+  writeFile(blocker, "not a folder");
+
+  ProgramRun run(folders);
+  EXPECT_EQ(run.window.Text_M_Loc.text(), "");  // the user folder is where the settings are read
+  EXPECT_NO_THROW(exitKeeping(run, true, kNewLocator));
+
+  expectExitMessage(run.platform, kFolderProtected);
+  EXPECT_TRUE(run.platform.programEnded);
+  EXPECT_EQ(readFile(folders.program() / "SavLoc.ini"), lineOf(true, kOldLocator));
+  EXPECT_EQ(readFile(blocker), "not a folder");
+}
+
+// Paths are UTF-16 on Windows and bytes on Linux: a program folder named with "é" or with
+// letters of other scripts keeps the locator like any other.
+struct FolderNameCase {
+  std::string_view test;
+  std::string_view folder;  // UTF-8
+};
+
+constexpr FolderNameCase kFolderNames[] = {
+    {"Accented", "Radio\u00e9t\u00e9"},
+    {"Cyrillic", "\u0420\u0430\u0434\u0438\u043e"},
+    {"Chinese", "\u7121\u7dda\u5c40"},
+    {"GreekAndAccented", "F6ABC \u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u00e9"},
+};
+
+class FolderNameTest : public ::testing::TestWithParam<FolderNameCase> {};
+
+TEST_P(FolderNameTest, LocatorIsKeptAndReadBack) {
+  SettingsFolders folders;
+  const auto program = folders.program() / settings::textPath(GetParam().folder);
+  ASSERT_TRUE(std::filesystem::create_directory(program));
+  writeFile(program / "SavLoc.ini", lineOf(true, kOldLocator));
+  {
+    HeadlessPlatform platform(folders.files, program, folders.user());
+    WinDurOzirozador window(platform);
+    window.Form_Load();
+    EXPECT_EQ(window.Text_M_Loc.text(), kOldLocator);
+    EXPECT_EQ(window.folderPath,
+              settings::pathText(program) + char(std::filesystem::path::preferred_separator));
+    test_support::retypeMyLocator(window, kNewLocator);
+    test_support::closeWindow(window);
+    EXPECT_TRUE(platform.messages.empty());
+  }
+  EXPECT_EQ(readFile(program / "SavLoc.ini"), lineOf(true, kNewLocator));
+  EXPECT_FALSE(std::filesystem::exists(program / "setting.tmp"));
+  EXPECT_FALSE(std::filesystem::exists(folders.user()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FolderNameTest, ::testing::ValuesIn(kFolderNames),
+                         [](const auto& info) { return std::string(info.param.test); });
 
 }  // namespace
 }  // namespace tarvel

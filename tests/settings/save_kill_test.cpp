@@ -1,11 +1,16 @@
-// Crash safety of the save: a child process saves my locator on a real folder and is killed with
-// SIGKILL just before or just after each step. Whatever the point, the settings file must hold
-// the whole old line or the whole new one, the next start must read a locator, and the exit after
-// the crash must still save.
+// Crash safety of the save: a child process saves my locator on a real folder and is killed
+// (SIGKILL on Linux, TerminateProcess on Windows) just before or just after each step. Whatever the
+// point, the settings file must hold the whole old line or the whole new one, the next start must
+// read a locator, and the exit after the crash must still save.
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include "tests/settings/windows_child.hpp"
+#else
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <iostream>
 #include <string>
@@ -13,29 +18,27 @@
 
 #include "settings/disk_file_system.hpp"
 #include "settings/settings_writer.hpp"
+#include "tests/settings/save_and_die.hpp"
 #include "tests/support/faulty_file_system.hpp"
-#include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
-#include "tests/support/window_user.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
 namespace {
 
-using test_support::FaultyFileSystem;
+using test_support::KillPoint;
 using test_support::Moment;
+using test_support::Route;
+using test_support::runWindowExit;
 using test_support::SaveStep;
 
+#ifdef _WIN32
+constexpr int kRepeats = 4;  // a process started under Wine costs some 50 ms: 96 starts a route
+#else
 constexpr int kRepeats = 8;
-constexpr int kSurvived = 3;  // the child's exit status when its kill point was never reached
+#endif
 constexpr std::string_view kAfterCrashLocator = "PM95VQ";
-
-enum class Route { Writer, WindowExit };
-
-struct KillPoint {
-  SaveStep step;
-  Moment moment;
-};
 
 struct Direction {
   std::string_view from, to;
@@ -62,30 +65,26 @@ bool newLineExpected(const KillPoint& point) {
          (point.step == SaveStep::Replace && point.moment == Moment::After);
 }
 
-void runWindowExit(FileSystem& files, const std::filesystem::path& folder,
-                   std::string_view locator) {
-  HeadlessPlatform platform(files, folder, folder / "user");
-  WinDurOzirozador window(platform);
-  window.Form_Load();
-  window.show();
-  test_support::retypeMyLocator(window, locator);
-  test_support::setKeepBox(window, true);
-  test_support::closeWindow(window);
-}
-
-[[noreturn]] void saveAndDie(Route route, const std::filesystem::path& folder,
-                             std::string_view locator, KillPoint point) {
-  DiskFileSystem disk;
-  FaultyFileSystem files(disk);
-  files.onStep = [point](SaveStep step, Moment moment) {
-    if (step == point.step && moment == point.moment) ::raise(SIGKILL);
-  };
-  if (route == Route::Writer) {
-    settings::saveSettingsLine(files, folder, lineOf(locator));
-  } else {
-    runWindowExit(files, folder, locator);
-  }
-  ::_exit(kSurvived);
+// Runs the save in a child process that dies at `point`: true when it was killed there.
+bool saveInAChildKilledAt(Route route, const std::filesystem::path& folder,
+                          std::string_view locator, KillPoint point) {
+#ifdef _WIN32
+  const auto code =
+      test_support::runChild(test_support::settingsChild(),
+                             {L"save-and-die", std::to_wstring(static_cast<int>(route)),
+                              std::to_wstring(static_cast<int>(point.step)),
+                              std::to_wstring(static_cast<int>(point.moment)), folder.wstring(),
+                              std::wstring(locator.begin(), locator.end())},
+                             60);
+  return code == static_cast<unsigned long>(test_support::kKilledExitCode);
+#else
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) test_support::saveAndDie(route, folder, locator, point);
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child) return false;
+  return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+#endif
 }
 
 // The locator a new window reads at its start.
@@ -108,12 +107,7 @@ class SaveKillTest : public ::testing::TestWithParam<Route> {
     std::filesystem::remove(folder_.path() / "setting.tmp");
     test_support::writeFile(settings, lineOf(direction.from));
 
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) saveAndDie(GetParam(), folder_.path(), direction.to, point);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+    ASSERT_TRUE(saveInAChildKilledAt(GetParam(), folder_.path(), direction.to, point))
         << "the child was not killed at " << test_support::stepName(point.step);
     ++tally_.kills;
 

@@ -13,7 +13,11 @@
 namespace tarvel {
 namespace {
 
+#ifdef _WIN32
+constexpr const char* kUserFolder = "C:\\Users\\f6abc\\AppData\\Roaming\\Tarvel";
+#else
 constexpr const char* kUserFolder = "/home/f6abc/.config/tarvel";
+#endif
 
 // Files in memory, so that a wrong choice writes nothing into a real /usr/bin even as root.
 class MemoryFolders : public fuzz::MemoryFileSystem {
@@ -63,6 +67,26 @@ TEST_P(SettingsFolderTest, LoadReadsAndExitWritesInTheChosenFolderOnly) {
   EXPECT_EQ(files.files.count((other / "setting.tmp").string()), 0u);
 }
 
+#ifdef _WIN32
+// The known folders as Windows (and Wine) name them on a system installed on C:.
+INSTANTIATE_TEST_SUITE_P(
+    Folders, SettingsFolderTest,
+    ::testing::Values(
+        // Installed copies: never their own folder, even when it can be written (elevated).
+        FolderCase{"programFiles", "C:\\Program Files\\Tarvel", true, true, false},
+        FolderCase{"programFilesX86", "C:\\Program Files (x86)\\Tarvel", true, true, false},
+        FolderCase{"otherCase", "c:\\PROGRAM FILES\\tarvel", true, true, false},
+        FolderCase{"forwardSlashes", "C:/Program Files/Tarvel", true, true, false},
+        FolderCase{"windowsFolder", "C:\\Windows\\System32", true, true, false},
+        FolderCase{"dotsLeadingIntoProgramFiles", "C:\\Users\\..\\Program Files\\Tarvel", true,
+                   true, false},
+        // The user's own copies: their folder when it can be written.
+        FolderCase{"portableCopy", "C:\\Users\\f6abc\\Tarvel", true, false, true},
+        FolderCase{"programFilesLookalike", "C:\\Program Files Radio\\Tarvel", true, false, true},
+        FolderCase{"otherDrive", "D:\\Program Files\\Tarvel", true, false, true},
+        FolderCase{"readOnlyCopy", "E:\\Tarvel", false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+#else
 INSTANTIATE_TEST_SUITE_P(
     Folders, SettingsFolderTest,
     ::testing::Values(
@@ -81,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         FolderCase{"dotsLeadingOutOfUsr", "/usr/../home/f6abc/tarvel", true, false, true},
         FolderCase{"readOnlyCopy", "/home/f6abc/tarvel", false, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
+#endif
 
 }  // namespace
 }  // namespace tarvel

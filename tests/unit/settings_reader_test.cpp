@@ -1,6 +1,7 @@
 // The settings file's items as the reader finds them, and the line the writer makes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -81,10 +82,33 @@ INSTANTIATE_TEST_SUITE_P(Lines, WriterTest,
                                            LineCase{"outsideThePage", true, "Ω", "\"?\"\r\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+#ifdef _WIN32
+// Part 4.3: "\" is appended only when missing; a drive's root already ends with it.
+TEST(SettingsFolder, SeparatorAddedOnlyWhenMissing) {
+  EXPECT_EQ(withSeparator(L"C:\\Program Files\\Tarvel"), "C:\\Program Files\\Tarvel\\");
+  EXPECT_EQ(withSeparator(L"C:\\Tarvel\\"), "C:\\Tarvel\\");
+  EXPECT_EQ(withSeparator(L"C:\\"), "C:\\");
+}
+
+// Windows paths are UTF-16: the folder's text is UTF-8 both ways, never the ANSI code page.
+TEST(SettingsFolder, PathTextIsUtf8BothWays) {
+  const std::filesystem::path folder(L"C:\\Radio\u00e9\\\u0420\u0430\u0434\u0438\u043e");
+  EXPECT_EQ(pathText(folder), "C:\\Radio\xC3\xA9\\\xD0\xA0\xD0\xB0\xD0\xB4\xD0\xB8\xD0\xBE");
+  EXPECT_EQ(textPath(pathText(folder)).wstring(), folder.wstring());
+  EXPECT_EQ(withSeparator(folder), pathText(folder) + "\\");
+}
+#else
 TEST(SettingsFolder, SeparatorAddedOnlyWhenMissing) {
   EXPECT_EQ(withSeparator("/opt/tarvel"), "/opt/tarvel/");
   EXPECT_EQ(withSeparator("/opt/tarvel/"), "/opt/tarvel/");
   EXPECT_EQ(withSeparator("/"), "/");
+}
+
+// Linux paths are bytes: a folder name that is not UTF-8 comes back as it was.
+TEST(SettingsFolder, PathTextKeepsTheBytes) {
+  const std::filesystem::path folder("/home/f6abc/Radio\xE9");
+  EXPECT_EQ(pathText(folder), "/home/f6abc/Radio\xE9");
+  EXPECT_EQ(textPath(pathText(folder)), folder);
 }
 
 TEST(SettingsFolder, UserFolderFollowsXdgConfigHome) {
@@ -93,6 +117,7 @@ TEST(SettingsFolder, UserFolderFollowsXdgConfigHome) {
   EXPECT_EQ(userConfigFolder("", "/home/f6abc"), "/home/f6abc/.config/tarvel");
   EXPECT_EQ(userConfigFolder("relative", "/home/f6abc"), "/home/f6abc/.config/tarvel");
 }
+#endif
 
 }  // namespace
 }  // namespace tarvel::settings

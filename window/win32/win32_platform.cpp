@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "settings/win32_file_system.hpp"
 #include "window/win32/message_loop.hpp"
 #include "window/win32/utf16.hpp"
 #include "window/win32/window_view.hpp"

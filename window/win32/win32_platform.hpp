@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/win32_file_system.hpp"
+#include "settings/disk_file_system.hpp"
 #include "window/platform.hpp"
 
 namespace tarvel::win32 {
@@ -31,7 +31,7 @@ class Win32Platform : public Platform {
 
  private:
   WindowView* view_ = nullptr;
-  Win32FileSystem files_;
+  DiskFileSystem files_;
   bool ending_ = false;
 };
 

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Runs the Windows tree's whole suite under Wine and Xvfb (scripts/build-windows.sh builds it):
+# the core's unit, window and settings tests, the scenarios, the executable's resources, and the
+# packages with their silent install. A fresh Wine prefix, build-windows/wine-prefix, is created
+# once for the run; its wineserver stays up for the run and is ended at the end, whatever happens.
+# Every program has a time limit (cmake/wine-run.sh), and so has every test (CTest's --timeout).
+set -eu
+cd "$(dirname "$0")/.."
+prefix="$PWD/build-windows/wine-prefix"
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+end_wine() { timeout 30 wineserver -k 2>/dev/null || true; }
+trap end_wine EXIT INT TERM
+
+rm -rf "$prefix" "$prefix.boot.log"
+echo "Creating the Wine prefix (once for the run)"
+started=$(date +%s)
+if ! timeout -k 10 300 wineboot --init >"$prefix.boot.log" 2>&1; then
+  cat "$prefix.boot.log"
+  echo "wineboot --init failed or hung"
+  exit 1
+fi
+# The registry is on the disk once wineboot's server has ended. Then one wineserver for the whole
+# run, instead of one per test after a few idle seconds.
+timeout 60 wineserver -w
+echo "Wine prefix ready in $(($(date +%s) - started)) s"
+wineserver -p </dev/null >/dev/null 2>&1
+
+xvfb-run -a -s "-screen 0 1024x768x24" \
+  ctest --preset windows
