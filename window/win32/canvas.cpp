@@ -14,6 +14,7 @@ namespace {
 // The ground of the picture, for the part of a larger screen it does not cover.
 constexpr Rgb kGround{0, 0, 64};
 constexpr Rgb kDefaultLine{0, 0, 0};
+constexpr UINT kDenseDpi = 144;
 
 void drawLine(HDC dc, const Line& line, UINT dpi) {
   const ControlDesign& design = line.design();
@@ -60,15 +61,26 @@ void fill(HDC dc, const RECT& area, const Rgb& colour) {
 Canvas::Canvas(const WinDurOzirozador& window)
     : window_(window), globe_(loadPngResource(TARVEL_IDR_GLOBE_PNG)) {}
 
-void Canvas::drawPicture(HDC dc, UINT dpi) const {
-  if (!globe_.bitmap) return;
+// Unscaled at 96 dots per inch and growing with the controls on a denser screen; from 150 % on
+// from the double-size picture, drawn at the same place and size, so that the screen's own pixels
+// show the picture's detail.
+void Canvas::drawPicture(HDC dc, UINT dpi) {
+  const bool dense = dpi >= kDenseDpi;
+  if (dense && !denseGlobe_.bitmap) denseGlobe_ = loadPngResource(TARVEL_IDR_GLOBE_2X_PNG);
+  const Picture& picture = dense && denseGlobe_.bitmap ? denseGlobe_ : globe_;
+  if (!picture.bitmap) return;
+  const UINT pictureDpi = &picture == &denseGlobe_ ? 2 * kDesignDpi : kDesignDpi;
+  const int width = MulDiv(picture.size.cx, dpi, pictureDpi);
+  const int height = MulDiv(picture.size.cy, dpi, pictureDpi);
   const UniqueMemoryDc source(CreateCompatibleDC(dc));
-  const SelectedObject selected(source.get(), globe_.bitmap.get());
-  // Unscaled at 96 dots per inch; on a denser screen it grows with the controls.
+  const SelectedObject selected(source.get(), picture.bitmap.get());
+  if (width == picture.size.cx && height == picture.size.cy) {
+    BitBlt(dc, 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
+    return;
+  }
   SetStretchBltMode(dc, HALFTONE);
-  StretchBlt(dc, 0, 0, MulDiv(globe_.size.cx, dpi, kDesignDpi),
-             MulDiv(globe_.size.cy, dpi, kDesignDpi), source.get(), 0, 0, globe_.size.cx,
-             globe_.size.cy, SRCCOPY);
+  StretchBlt(dc, 0, 0, width, height, source.get(), 0, 0, picture.size.cx, picture.size.cy,
+             SRCCOPY);
 }
 
 void Canvas::paint(HDC target, UINT dpi, FontSet& fonts) {

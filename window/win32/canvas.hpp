@@ -23,10 +23,11 @@ class Canvas {
   long paints() const { return paints_; }
 
  private:
-  void drawPicture(HDC dc, UINT dpi) const;
+  void drawPicture(HDC dc, UINT dpi);
 
   const WinDurOzirozador& window_;
   Picture globe_;
+  Picture denseGlobe_;  // read on the first paint at 150 % or more
   long paints_ = 0;
 };
 

@@ -52,6 +52,21 @@ void narrowMargins(HWND edit, UINT dpi) {
   SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
 }
 
+// A drop-down combo box sizes its closed box from its font; the design gives it its height. How
+// the selection field's height adds up to the box's is the system's own (the value it answers is
+// not always the one it was given), so the height is measured and corrected.
+void fitClosedHeight(HWND combo, int height) {
+  constexpr int kAttempts = 3;
+  auto field = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, -1, 0));
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    RECT closed{};
+    GetWindowRect(combo, &closed);
+    if (closed.bottom - closed.top == height) return;
+    field += height - (closed.bottom - closed.top);
+    SendMessageW(combo, CB_SETITEMHEIGHT, -1, field);
+  }
+}
+
 void caretToEnd(HWND edit) {
   const LRESULT end = GetWindowTextLengthW(edit);
   SendMessageW(edit, EM_SETSEL, end, end);
@@ -151,9 +166,11 @@ void WindowView::layout() {
     const RECT box = pixels(design.box, dpi_);
     const int height = box.bottom - box.top;
     // A drop-down combo box's height counts its list too.
-    const int listHeight = control->kind() == ControlKind::ComboBox ? kListRows * height : 0;
+    const bool dropDown = control->kind() == ControlKind::ComboBox;
+    const int listHeight = dropDown ? kListRows * height : 0;
     SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, height + listHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dropDown) fitClosedHeight(child, height);
   }
 }
 
@@ -208,6 +225,12 @@ void WindowView::stopClock() {
   KillTimer(handle(), kClockTimer);
 }
 
+void WindowView::unload() {
+  if (window_.ended()) return;
+  int cancel = 0;
+  window_.Form_Unload(cancel);
+}
+
 void WindowView::invalidateDrawing() {
   InvalidateRect(handle(), nullptr, FALSE);
 }
@@ -242,10 +265,12 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       // The program ends from the unload sequence; the window goes when the view does.
-      if (!window_.ended()) {
-        int cancel = 0;
-        window_.Form_Unload(cancel);
-      }
+      unload();
+      return 0;
+    case WM_ENDSESSION:
+      // Windows is shutting down or logging off and will not send WM_CLOSE: the locator is kept
+      // now or never.
+      if (wParam) unload();
       return 0;
     case WM_DESTROY:
       KillTimer(handle(), kClockTimer);

@@ -80,6 +80,7 @@ class WindowView : public BaseWindow<WindowView> {
   void clickAt(POINT point);
   LRESULT colours(UINT message, HDC dc, HWND child);
   HBRUSH brushOf(const Rgb& colour);
+  void unload();
   void invalidateDrawing();
 
   WinDurOzirozador& window_;

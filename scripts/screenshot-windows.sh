@@ -1,0 +1,64 @@
+#!/bin/bash
+# Takes docs/window-windows.png: the Windows program of build-windows/ under Wine and Xvfb, my
+# locator JN23MH kept, after JN18EU was typed as the correspondent's locator (as docs/window.png
+# on Linux). Needs ./scripts/build-windows.sh first, and xdotool and ImageMagick's import. The
+# program runs in a folder of its own, under a Wine prefix of its own inside build-windows/, with
+# Wine's own fonts (MS Sans Serif, System, Tahoma) where Debian has them; every wait is bounded.
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+program="$root/build-windows/window/win32/tarvel.exe"
+output="$root/docs/window-windows.png"
+[ -f "$program" ] || { echo "no $program: run ./scripts/build-windows.sh" >&2; exit 1; }
+for tool in xvfb-run xdotool import convert wine wineboot wineserver; do
+  command -v "$tool" >/dev/null || { echo "screenshot-windows.sh needs $tool" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+export WINEPREFIX="$root/build-windows/screenshot-prefix"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+  timeout 30 wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  timeout -k 10 300 wineboot --init >/dev/null 2>&1
+  # Debian's Wine 8 looks for its own fonts under a path it cannot open: they go into the prefix.
+  if [ -d /usr/share/wine/fonts ]; then
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
+  # Without a window manager Wine draws the window's frame itself.
+  timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+  timeout 30 wineserver -k || true
+fi
+
+cp "$program" "$work/"
+printf '"JN23MH"\r\n' > "$work/SavLoc.ini"
+
+cat > "$work/shoot.sh" <<'SHOOT'
+#!/bin/bash
+set -eu
+work=$1
+output=$2
+timeout 120 wine "$work/tarvel.exe" &
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --name '^Tarvel-V1\.1$' 2>/dev/null | head -1) || true
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+[ -n "$window" ] || { echo "the window did not appear within 20 s" >&2; exit 1; }
+sleep 1
+# The focus is in the correspondent's locator when the window opens.
+xdotool type --delay 100 "jn18eu"
+sleep 3  # the needle's sweep
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root "$work/screen.png"
+convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output"
+# The program ends with the prefix's wineserver.
+SHOOT
+chmod +x "$work/shoot.sh"
+timeout -k 10 180 xvfb-run -a -s '-screen 0 1024x768x24' "$work/shoot.sh" "$work" "$output"
+echo "$output"
