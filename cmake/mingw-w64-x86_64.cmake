@@ -16,4 +16,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The program and its tests need no DLL beyond Windows' own.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Stripped in Release: the symbols would more than double the size of what ships.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 # The tree's CMakeLists.txt runs the programs under Wine through cmake/wine-run.sh.

@@ -18,8 +18,9 @@ prefix=$1
 shift
 export WINEPREFIX="$prefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko installer when the prefix is created: nothing here needs them.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# No Mono or Gecko installer when the prefix is created: nothing here needs them. No menu entries
+# or icons written into the Linux desktop for a Start-menu shortcut (winemenubuilder).
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 seconds="${TARVEL_WINE_TIMEOUT:-300}"
 
 mkdir -p "$(dirname "$prefix")"

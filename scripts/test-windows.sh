@@ -7,7 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 prefix="$PWD/build-windows/wine-prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 end_wine() { timeout 30 wineserver -k 2>/dev/null || true; }
 trap end_wine EXIT INT TERM
