@@ -145,6 +145,27 @@ INSTANTIATE_TEST_SUITE_P(Messages, EndingTest,
                                                       false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The binding's own SetTimer, not a scenario's clock command: a tick within a second or so.
+TEST(ClockTest, TheTimerTicksOnceASecond) {
+  const test_support::TemporaryFolder folder;
+  scenarios::ScriptedWin32Platform platform;
+  platform.folders = {folder.path(), folder.path() / "user"};
+  WinDurOzirozador window{platform};
+  WindowView view{window};
+  platform.attach(view);
+  window.Form_Load();
+  view.show(SW_SHOWNORMAL);
+  platform.time = {12, 34, 56};
+  const auto start = std::chrono::steady_clock::now();
+  const auto waited = [&start] { return std::chrono::steady_clock::now() - start; };
+  while (window.LabHeure.caption() != "12:34:56" && waited() < std::chrono::seconds(3)) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    handlePendingMessages(view.handle());
+  }
+  EXPECT_EQ(window.LabHeure.caption(), "12:34:56");
+  EXPECT_LT(waited(), std::chrono::milliseconds(1500));
+}
+
 class SweepTest : public ViewTest {
  protected:
   SweepTest() {
