@@ -27,6 +27,12 @@ class ViewTest : public ::testing::Test {
     window.show();
     pump();
   }
+  // A closed window's quit ends nothing of the next test's (a message box's loop would end on it).
+  ~ViewTest() override {
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
 
   void pump() { handlePendingMessages(view.handle()); }
 

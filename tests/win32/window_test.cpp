@@ -2,6 +2,7 @@
 // the Tab order by real Tab presses, and the needle's sweep: each step a real paint, and closing
 // during it.
 #include <chrono>
+#include <cmath>
 #include <iostream>
 #include <vector>
 
@@ -26,25 +27,51 @@ TEST_F(ViewTest, ClientAreaIs470By251PixelsAt96Dpi) {
   EXPECT_EQ(client.bottom - client.top, 251);
 }
 
-TEST_F(ViewTest, EveryControlLiesWhereTheDesignPutsIt) {
-  ASSERT_EQ(GetDpiForWindow(view.handle()), 96u);
+class PlacementTest : public ViewTest, public ::testing::WithParamInterface<UINT> {
+ protected:
+  // What Windows sends when the window moves to a screen of another density.
+  void moveToScreenOf(UINT dpi) {
+    const SIZE client = clientSize(dpi);
+    RECT frame{100, 100, 100 + client.cx, 100 + client.cy};
+    AdjustWindowRectExForDpi(
+        &frame, static_cast<DWORD>(GetWindowLongPtrW(view.handle(), GWL_STYLE)), FALSE,
+        static_cast<DWORD>(GetWindowLongPtrW(view.handle(), GWL_EXSTYLE)), dpi);
+    SendMessageW(view.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&frame));
+    pump();
+  }
+};
+
+// At the screen's density at creation, and after a move to a denser screen: every control at
+// its box and in its font's size.
+TEST_P(PlacementTest, EveryControlLiesWhereTheDesignPutsIt) {
+  ASSERT_EQ(GetDpiForWindow(view.handle()), 96u) << "the test needs a screen at 96 DPI";
+  const UINT dpi = GetParam();
+  if (dpi != 96) moveToScreenOf(dpi);
   int checked = 0;
   for (const Control* control : window.controls()) {
     HWND shown = child(*control);
     if (!shown) continue;
+    SCOPED_TRACE(control->fullName());
     RECT placed{};
     GetWindowRect(shown, &placed);
     MapWindowPoints(nullptr, view.handle(), reinterpret_cast<POINT*>(&placed), 2);
-    const RECT designed = pixels(control->design().box, 96);
-    SCOPED_TRACE(control->fullName());
+    const RECT designed = pixels(control->design().box, dpi);
     EXPECT_EQ(placed.left, designed.left);
     EXPECT_EQ(placed.top, designed.top);
     EXPECT_EQ(placed.right, designed.right);
     EXPECT_EQ(placed.bottom, designed.bottom);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)), sizeof font, &font);
+    const FontSpec spec = control->design().font.value_or(design::kWindowFont);
+    EXPECT_EQ(font.lfHeight, -std::lround(spec.points * dpi / 72));
     ++checked;
   }
   EXPECT_EQ(checked, 25);  // 12 coordinate fields, 2 locators, 4 boxes, 6 buttons, the check box
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest, ::testing::Values(96u, 144u, 192u),
+                         [](const auto& info) { return std::to_string(info.param) + "dpi"; });
 
 const std::vector<std::string> kTabOrder = {
     "Com_M",          "Com_S",          "Com_M_RAZ",      "Check_Sauve",    "Com_S_Raz",
@@ -117,6 +144,27 @@ INSTANTIATE_TEST_SUITE_P(Messages, EndingTest,
                                            EndingCase{"sessionGoesOn", WM_ENDSESSION, FALSE,
                                                       false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The binding's own SetTimer, not a scenario's clock command: a tick within a second or so.
+TEST(ClockTest, TheTimerTicksOnceASecond) {
+  const test_support::TemporaryFolder folder;
+  scenarios::ScriptedWin32Platform platform;
+  platform.folders = {folder.path(), folder.path() / "user"};
+  WinDurOzirozador window{platform};
+  WindowView view{window};
+  platform.attach(view);
+  window.Form_Load();
+  view.show(SW_SHOWNORMAL);
+  platform.time = {12, 34, 56};
+  const auto start = std::chrono::steady_clock::now();
+  const auto waited = [&start] { return std::chrono::steady_clock::now() - start; };
+  while (window.LabHeure.caption() != "12:34:56" && waited() < std::chrono::seconds(3)) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    handlePendingMessages(view.handle());
+  }
+  EXPECT_EQ(window.LabHeure.caption(), "12:34:56");
+  EXPECT_LT(waited(), std::chrono::milliseconds(1500));
+}
 
 class SweepTest : public ViewTest {
  protected:

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "window/control_visit.hpp"
@@ -130,10 +131,11 @@ HWND WindowView::createChild(Control& control) {
   DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | childClass.style;
   if (control.visible()) style |= WS_VISIBLE;
   if (!control.enabled()) style |= WS_DISABLED;
-  const std::wstring caption = toUtf16(control.design().text);
-  return CreateWindowExW(childClass.extendedStyle, childClass.name,
-                         control.kind() == ControlKind::PushButton ? caption.c_str() : L"", style,
-                         0, 0, 0, 0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  const std::wstring caption =
+      visit(control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
+                                [](const auto&) { return std::wstring(); }});
+  return CreateWindowExW(childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0,
+                         0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 void WindowView::enrol(HWND child, Control& control) {
@@ -162,21 +164,30 @@ void WindowView::layout() {
   for (const auto& [control, child] : children_) {
     const ControlDesign& design = control->design();
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fontOf(design.font)), TRUE);
-    if (design.alignment == Alignment::Center) narrowMargins(child, dpi_);
     const RECT box = pixels(design.box, dpi_);
+    const int width = box.right - box.left;
     const int height = box.bottom - box.top;
-    // A drop-down combo box's height counts its list too.
-    const bool dropDown = control->kind() == ControlKind::ComboBox;
-    const int listHeight = dropDown ? kListRows * height : 0;
-    SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, height + listHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    if (dropDown) fitClosedHeight(child, height);
+    SetWindowPos(child, nullptr, box.left, box.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    visit(*control, Overloaded{
+                        [&](const TextField& field) {
+                          if (field.design().alignment == Alignment::Center)
+                            narrowMargins(child, dpi_);
+                        },
+                        // A drop-down combo box's height counts its list too.
+                        [&](const ComboBox&) {
+                          SetWindowPos(child, nullptr, 0, 0, width, (1 + kListRows) * height,
+                                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                          fitClosedHeight(child, height);
+                        },
+                        [](const auto&) {},
+                    });
   }
 }
 
+// The fonts of the other screen replace the old ones once every control has been given them.
 void WindowView::dpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
-  fonts_ = std::make_unique<FontSet>(dpi_);
+  const auto previousFonts = std::exchange(fonts_, std::make_unique<FontSet>(dpi_));
   SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   layout();

@@ -37,6 +37,7 @@ class Win32Backend : public Backend {
   bool click(Control& control) override;
   std::string shownDifference() override;
   std::optional<std::string> widgetText(const Control& control) override;
+  HWND childOf(const Control& control) const { return view_->childOf(control); }
 
  protected:
   PlatformScript& script() override { return *platform_; }
