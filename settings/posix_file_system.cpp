@@ -5,7 +5,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <system_error>
+
+#include "settings/settings_folder.hpp"
+#include "settings/system_folders.hpp"
 
 namespace tarvel {
 namespace {
@@ -92,4 +96,16 @@ bool DiskFileSystem::remove(const std::filesystem::path& file) {
   return ::unlink(file.c_str()) == 0;
 }
 
+namespace settings {
+
+std::filesystem::path programFolder() {
+  std::error_code error;
+  return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+}
+
+std::filesystem::path userSettingsFolder() {
+  return userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+}
+
+}  // namespace settings
 }  // namespace tarvel

@@ -1,6 +1,6 @@
 // DiskFileSystem on Windows: the W functions of Win32 on UTF-16 paths (a folder named with "é" or
 // with non-Latin letters works), every failure returned as a value; and the Windows folders.
-#include "settings/win32_file_system.hpp"
+#include "settings/system_folders.hpp"
 #include "settings/disk_file_system.hpp"
 #include "settings/settings_folder.hpp"
 
@@ -185,7 +185,7 @@ bool isSystemLocation(const std::filesystem::path& folder) {
   return false;
 }
 
-std::filesystem::path win32ProgramFolder() {
+std::filesystem::path programFolder() {
   // The buffer grows until the whole path fits: a long path (\\?\ prefixed) exceeds MAX_PATH.
   std::wstring name(MAX_PATH, L'\0');
   for (;;) {
@@ -200,7 +200,7 @@ std::filesystem::path win32ProgramFolder() {
   }
 }
 
-std::filesystem::path win32UserSettingsFolder() {
+std::filesystem::path userSettingsFolder() {
   constexpr const wchar_t* kTarvel = L"Tarvel";
   if (const wchar_t* appData = ::_wgetenv(L"APPDATA")) {
     const std::filesystem::path folder(appData);

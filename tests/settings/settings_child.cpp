@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "settings/settings_folder.hpp"
-#include "settings/win32_file_system.hpp"
+#include "settings/system_folders.hpp"
 #include "tests/settings/save_and_die.hpp"
 
 namespace {
@@ -39,7 +39,7 @@ int main() {
   }
   if (args.size() == 3 && args[1] == L"program-folder") {
     std::ofstream(std::filesystem::path(args[2]), std::ios::binary)
-        << settings::pathText(settings::win32ProgramFolder());
+        << settings::pathText(settings::programFolder());
     return 0;
   }
   return 2;

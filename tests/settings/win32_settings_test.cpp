@@ -14,7 +14,7 @@
 
 #include "settings/settings_folder.hpp"
 #include "settings/disk_file_system.hpp"
-#include "settings/win32_file_system.hpp"
+#include "settings/system_folders.hpp"
 #include "tests/settings/windows_child.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/support/window_user.hpp"
@@ -39,7 +39,7 @@ std::optional<std::string> programFolderSeenBy(const std::filesystem::path& chil
 TEST(Win32ProgramFolder, IsTheFolderOfTheRunningExecutable) {
   TemporaryFolder root;
   EXPECT_EQ(programFolderSeenBy(test_support::settingsChild(), root.path() / "seen.txt"),
-            settings::pathText(settings::win32ProgramFolder()));
+            settings::pathText(settings::programFolder()));
 }
 
 TEST(Win32ProgramFolder, FolderNamedWithAccentsAndOtherScriptsComesBackWhole) {
@@ -101,7 +101,7 @@ TEST_P(Win32UserSettingsFolder, FollowsAppDataElseTheKnownFolder) {
                                              ? std::filesystem::path(GetParam().expected)
                                              : roamingAppData() / L"Tarvel";
   ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(settings::win32UserSettingsFolder().wstring(), expected.wstring());
+  EXPECT_EQ(settings::userSettingsFolder().wstring(), expected.wstring());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Win32UserSettingsFolder, ::testing::ValuesIn(kAppDataCases),

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "settings/win32_file_system.hpp"
+#include "settings/system_folders.hpp"
 
 namespace tarvel::test_support {
 
 std::filesystem::path settingsChild() {
-  return settings::win32ProgramFolder() / L"tarvel_settings_child.exe";
+  return settings::programFolder() / L"tarvel_settings_child.exe";
 }
 
 std::optional<unsigned long> runChild(const std::filesystem::path& program,

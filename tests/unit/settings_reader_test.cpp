@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, WriterTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 #ifdef _WIN32
-// Part 4.3: "\" is appended only when missing; a drive's root already ends with it.
+// "\" is appended only when missing; a drive's root already ends with it.
 TEST(SettingsFolder, SeparatorAddedOnlyWhenMissing) {
   EXPECT_EQ(withSeparator(L"C:\\Program Files\\Tarvel"), "C:\\Program Files\\Tarvel\\");
   EXPECT_EQ(withSeparator(L"C:\\Tarvel\\"), "C:\\Tarvel\\");

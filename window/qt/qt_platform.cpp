@@ -1,12 +1,8 @@
 #include "window/qt/qt_platform.hpp"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QMessageBox>
-#include <QTime>
-#include <cstdlib>
 
-#include "settings/settings_folder.hpp"
 #include "window/qt/window_view.hpp"
 
 namespace tarvel::qt {
@@ -27,7 +23,7 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 }  // namespace
 
 void QtPlatform::showMessage(std::string_view text, MessageIcon icon, std::string_view caption) {
-  if (ending_) return;
+  if (ending()) return;
   QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   QMessageBox box(boxIcon(icon), QString::fromUtf8(caption.data(), caption.size()), shown,
@@ -48,27 +44,7 @@ void QtPlatform::controlChanged(const Control& control) {
   if (WindowView* view = liveView()) view->sync(control);
 }
 
-TimeOfDay QtPlatform::timeOfDay() {
-  const QTime now = QTime::currentTime();
-  return {now.hour(), now.minute(), now.second()};
-}
-
-CalendarDate QtPlatform::today() {
-  const QDate date = QDate::currentDate();
-  return {date.year(), date.month(), date.day()};
-}
-
-std::filesystem::path QtPlatform::programFolder() {
-  return QCoreApplication::applicationDirPath().toStdString();
-}
-
-std::filesystem::path QtPlatform::userSettingsFolder() {
-  return settings::userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-}
-
-void QtPlatform::endProgram() {
-  ending_ = true;
-  // Leaves every running event loop, nested ones (a sweep's pass, a message box) included.
+void QtPlatform::leaveEventLoops() {
   QCoreApplication::quit();
 }
 

@@ -2,16 +2,14 @@
 
 #include <QPointer>
 
-#include "settings/disk_file_system.hpp"
-#include "window/platform.hpp"
+#include "window/desktop_platform.hpp"
 
 namespace tarvel::qt {
 
 class WindowView;
 
-// The platform of the real window: Qt's message boxes, event loop and clock, the executable's
-// folder, the real disk.
-class QtPlatform : public Platform {
+// The platform of the real window on Qt: its message boxes, its event loop and its widgets.
+class QtPlatform : public DesktopPlatform {
  public:
   void attach(WindowView& view) { view_ = &view; }
 
@@ -20,21 +18,14 @@ class QtPlatform : public Platform {
   void runEventLoopPass() override;
   void giveFocus(const Control& control) override;
   void controlChanged(const Control& control) override;
-  TimeOfDay timeOfDay() override;
-  CalendarDate today() override;
-  std::filesystem::path programFolder() override;
-  std::filesystem::path userSettingsFolder() override;
-  FileSystem& fileSystem() override { return files_; }
-  void endProgram() override;
 
  protected:
   // No widget is touched once the program is ending or the view is gone.
-  WindowView* liveView() const { return ending_ ? nullptr : view_.data(); }
+  WindowView* liveView() const { return ending() ? nullptr : view_.data(); }
+  void leaveEventLoops() override;
 
  private:
   QPointer<WindowView> view_;
-  DiskFileSystem files_;
-  bool ending_ = false;
 };
 
 }  // namespace tarvel::qt

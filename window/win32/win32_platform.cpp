@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "settings/win32_file_system.hpp"
 #include "window/win32/message_loop.hpp"
 #include "window/win32/utf16.hpp"
 #include "window/win32/window_view.hpp"
@@ -35,7 +34,7 @@ std::wstring withLineBreaks(std::string_view text) {
 }  // namespace
 
 void Win32Platform::showMessage(std::string_view text, MessageIcon icon, std::string_view caption) {
-  if (ending_) return;
+  if (ending()) return;
   HWND owner = view_ ? view_->handle() : nullptr;
   MessageBoxW(owner, withLineBreaks(text).c_str(), toUtf16(caption).c_str(), MB_OK | boxIcon(icon));
 }
@@ -54,30 +53,7 @@ void Win32Platform::controlChanged(const Control& control) {
   if (WindowView* view = liveView()) view->sync(control);
 }
 
-TimeOfDay Win32Platform::timeOfDay() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  return {now.wHour, now.wMinute, now.wSecond};
-}
-
-CalendarDate Win32Platform::today() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  return {now.wYear, now.wMonth, now.wDay};
-}
-
-std::filesystem::path Win32Platform::programFolder() {
-  return settings::win32ProgramFolder();
-}
-
-std::filesystem::path Win32Platform::userSettingsFolder() {
-  return settings::win32UserSettingsFolder();
-}
-
-void Win32Platform::endProgram() {
-  ending_ = true;
-  // Ends every running loop, nested ones (a sweep's pass, a message box) included: each puts
-  // WM_QUIT back for the one it is nested in.
+void Win32Platform::leaveEventLoops() {
   PostQuitMessage(0);
 }
 

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "settings/disk_file_system.hpp"
-#include "window/platform.hpp"
+#include "window/desktop_platform.hpp"
 
 namespace tarvel::win32 {
 
 class WindowView;
 
-// The platform of the real window: MessageBoxW, the thread's message queue, the local clock, the
-// executable's folder and the real disk.
-class Win32Platform : public Platform {
+// The platform of the real window on Win32: MessageBoxW, the thread's message queue and the
+// window's controls.
+class Win32Platform : public DesktopPlatform {
  public:
   void attach(WindowView& view) { view_ = &view; }
 
@@ -18,21 +17,15 @@ class Win32Platform : public Platform {
   void runEventLoopPass() override;
   void giveFocus(const Control& control) override;
   void controlChanged(const Control& control) override;
-  TimeOfDay timeOfDay() override;
-  CalendarDate today() override;
-  std::filesystem::path programFolder() override;
-  std::filesystem::path userSettingsFolder() override;
-  FileSystem& fileSystem() override { return files_; }
-  void endProgram() override;
 
  protected:
   // No control is touched once the program is ending or the view is gone.
-  WindowView* liveView() const { return ending_ ? nullptr : view_; }
+  WindowView* liveView() const { return ending() ? nullptr : view_; }
+  // Each nested loop puts WM_QUIT back for the one it is nested in.
+  void leaveEventLoops() override;
 
  private:
   WindowView* view_ = nullptr;
-  DiskFileSystem files_;
-  bool ending_ = false;
 };
 
 }  // namespace tarvel::win32

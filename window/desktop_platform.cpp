@@ -1,0 +1,42 @@
+#include "window/desktop_platform.hpp"
+
+#include <chrono>
+#include <ctime>
+
+#include "settings/system_folders.hpp"
+
+namespace tarvel {
+namespace {
+
+// The window has one thread, so the C library's shared result is safe to read here.
+std::tm localNow() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  return *std::localtime(&now);
+}
+
+}  // namespace
+
+TimeOfDay DesktopPlatform::timeOfDay() {
+  const std::tm now = localNow();
+  return {now.tm_hour, now.tm_min, now.tm_sec};
+}
+
+CalendarDate DesktopPlatform::today() {
+  const std::tm now = localNow();
+  return {now.tm_year + 1900, now.tm_mon + 1, now.tm_mday};
+}
+
+std::filesystem::path DesktopPlatform::programFolder() {
+  return settings::programFolder();
+}
+
+std::filesystem::path DesktopPlatform::userSettingsFolder() {
+  return settings::userSettingsFolder();
+}
+
+void DesktopPlatform::endProgram() {
+  ending_ = true;
+  leaveEventLoops();
+}
+
+}  // namespace tarvel
