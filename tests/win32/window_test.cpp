@@ -63,8 +63,8 @@ TEST_P(PlacementTest, EveryControlLiesWhereTheDesignPutsIt) {
     EXPECT_EQ(placed.bottom, designed.bottom);
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)), sizeof font, &font);
-    const FontSpec spec = control->design().font.value_or(design::kWindowFont);
-    EXPECT_EQ(font.lfHeight, -std::lround(spec.points * dpi / 72));
+    const FontSpec fontSpec = control->design().font.value_or(design::kWindowFont);
+    EXPECT_EQ(font.lfHeight, -std::lround(fontSpec.points * dpi / 72));
     ++checked;
   }
   EXPECT_EQ(checked, 25);  // 12 coordinate fields, 2 locators, 4 boxes, 6 buttons, the check box

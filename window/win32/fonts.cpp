@@ -42,17 +42,17 @@ std::wstring availableFace(std::string_view designFace) {
 }
 
 HFONT FontSet::fontOf(const std::optional<FontSpec>& wanted) {
-  const FontSpec spec = wanted.value_or(design::kWindowFont);
+  const FontSpec fontSpec = wanted.value_or(design::kWindowFont);
   for (const Created& created : fonts_) {
-    if (sameSpec(created.spec, spec)) return created.font.get();
+    if (sameSpec(created.fontSpec, fontSpec)) return created.font.get();
   }
   // A negative height asks for the character height, which is what a point size measures.
-  const int height = -static_cast<int>(std::lround(spec.points * dpi_ / kPointsPerInch));
-  const std::wstring face = availableFace(spec.face);
-  UniqueFont font(CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+  const int height = -static_cast<int>(std::lround(fontSpec.points * dpi_ / kPointsPerInch));
+  const std::wstring face = availableFace(fontSpec.face);
+  UniqueFont font(CreateFontW(height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                               ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
-  fonts_.push_back({spec, std::move(font)});
+  fonts_.push_back({fontSpec, std::move(font)});
   return fonts_.back().font.get();
 }
 

@@ -24,7 +24,7 @@ class FontSet {
 
  private:
   struct Created {
-    FontSpec spec;
+    FontSpec fontSpec;
     UniqueFont font;
   };
 
