@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,9 +53,6 @@ class Backend {
   WinDurOzirozador& window() { return *window_; }
   const std::vector<RecordedMessage>& messages() { return script().messages; }
   bool programEnded() { return script().programEnded; }
-  // The text a field's or a combo box's widget shows, where the backend has widgets of its own:
-  // it must agree with the model's.
-  virtual std::optional<std::string> widgetText(const Control&) { return std::nullopt; }
   // Run after each pass of the event loop.
   void onEventLoopPass(std::function<void()> hook) { script().onEventLoopPass = std::move(hook); }
 

@@ -106,17 +106,21 @@ QWidget& QtBackend::widgetOf(const Control& control) {
   return *widget;
 }
 
-// A field and a combo box both show their text in a line edit.
-std::optional<std::string> QtBackend::widgetText(const Control& control) {
-  using Shown = std::optional<std::string>;
-  const auto lineEditText = [this](const Control& edited) -> Shown {
-    return static_cast<QLineEdit&>(widgetOf(edited)).text().toStdString();
-  };
-  return visit(control, Overloaded{
-                            [&](const TextField& field) { return lineEditText(field); },
-                            [&](const ComboBox& box) { return lineEditText(box); },
-                            [](const auto&) -> Shown { return std::nullopt; },
+// A field and a combo box both show their text in a line edit; it must be the model's.
+std::string QtBackend::shownDifference() {
+  if (!view_ || window_->ended()) return {};
+  for (const Control* control : window_->controls()) {
+    const auto edited =
+        visit(*control, Overloaded{
+                            [](const TextField& field) { return &field.text(); },
+                            [](const ComboBox& box) { return &box.text(); },
+                            [](const auto&) -> const std::string* { return nullptr; },
                         });
+    if (!edited) continue;
+    const std::string shown = static_cast<QLineEdit&>(widgetOf(*control)).text().toStdString();
+    if (shown != *edited) return control->fullName() + ": shows \"" + shown + "\"";
+  }
+  return {};
 }
 
 void QtBackend::type(Control& control, const std::vector<Key>& keys) {

@@ -30,7 +30,7 @@ class QtBackend : public Backend {
   bool pick(ComboBox& box, std::string_view item) override;
   bool click(Control& control) override;
 
-  std::optional<std::string> widgetText(const Control& control) override;
+  std::string shownDifference() override;
 
  protected:
   PlatformScript& script() override { return *platform_; }

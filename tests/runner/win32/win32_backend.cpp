@@ -279,18 +279,6 @@ bool Win32Backend::click(Control& control) {
                         });
 }
 
-// A field shows its text in its edit control, a combo box in the edit of its own.
-std::optional<std::string> Win32Backend::widgetText(const Control& control) {
-  using Shown = std::optional<std::string>;
-  HWND child = view_->childOf(control);
-  const Shown text = child ? Shown(win32::toUtf8(win32::windowText(child))) : std::nullopt;
-  return visit(control, Overloaded{
-                            [&](const TextField&) { return text; },
-                            [&](const ComboBox&) { return text; },
-                            [](const auto&) -> Shown { return std::nullopt; },
-                        });
-}
-
 std::string Win32Backend::shownDifference() {
   if (!view_ || closed_ || window_->ended()) return {};
   for (const Control* control : window_->controls()) {

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "tests/runner/backend.hpp"
@@ -36,7 +35,6 @@ class Win32Backend : public Backend {
   bool pick(ComboBox& box, std::string_view item) override;
   bool click(Control& control) override;
   std::string shownDifference() override;
-  std::optional<std::string> widgetText(const Control& control) override;
   HWND childOf(const Control& control) const { return view_->childOf(control); }
 
  protected:
