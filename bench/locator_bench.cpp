@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "path/distance_azimuth.hpp"
-#include "stations/locator.hpp"
+#include "geo/distance_azimuth.hpp"
+#include "geo/locator.hpp"
 
 namespace tarvel {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "path/hour_offset.hpp"
+#include "geo/hour_offset.hpp"
 #include "stations/locator_text.hpp"
 #include "window/number_text.hpp"
 #include "window/win_dur_ozirozador.hpp"

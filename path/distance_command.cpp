@@ -1,6 +1,6 @@
 // The distance command and its automatic start from the correspondent's locator field.
 #include "entry/locator_entry.hpp"
-#include "path/distance_azimuth.hpp"
+#include "geo/distance_azimuth.hpp"
 #include "window/number_text.hpp"
 #include "window/utf8.hpp"
 #include "window/win_dur_ozirozador.hpp"

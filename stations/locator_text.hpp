@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "stations/locator.hpp"
+#include "geo/locator.hpp"
 
 // The window's edge of the locator arithmetic: the hemisphere words of the boxes and the texts of
 // the locator fields, turned into the typed values the arithmetic takes, and back.

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "path/distance_azimuth.hpp"
+#include "geo/distance_azimuth.hpp"
 
 namespace tarvel::path {
 namespace {

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "stations/locator.hpp"
+#include "geo/locator.hpp"
 #include "stations/locator_text.hpp"
 #include "window/utf8.hpp"
 

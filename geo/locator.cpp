@@ -1,4 +1,4 @@
-#include "stations/locator.hpp"
+#include "geo/locator.hpp"
 
 #include <cmath>
 

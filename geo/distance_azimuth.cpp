@@ -1,4 +1,4 @@
-#include "path/distance_azimuth.hpp"
+#include "geo/distance_azimuth.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "path/hour_offset.hpp"
+#include "geo/hour_offset.hpp"
 
 #include <array>
 
