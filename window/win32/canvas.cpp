@@ -1,41 +1,40 @@
 #include "window/win32/canvas.hpp"
 
-#include <algorithm>
-
 #include "window/control_visit.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/twips.hpp"
 #include "window/win32/utf16.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::win32 {
 namespace {
 
-// The ground of the picture, for the part of a larger screen it does not cover.
-constexpr Rgb kGround{0, 0, 64};
-constexpr Rgb kDefaultLine{0, 0, 0};
 constexpr UINT kDenseDpi = 144;
 
-void drawLine(HDC dc, const Line& line, UINT dpi) {
-  const ControlDesign& design = line.design();
-  const int width = std::max(1, static_cast<int>(design.lineWidth * dpi / kDesignDpi));
-  const UniquePen pen(
-      CreatePen(PS_SOLID, width, toColorRef(design.foreground.value_or(kDefaultLine))));
+UniquePen penOf(const Rgb& colour, int width, UINT dpi) {
+  return UniquePen(
+      CreatePen(PS_SOLID, twips::penPixels(width, static_cast<int>(dpi)), toColorRef(colour)));
+}
+
+void fill(HDC dc, const RECT& area, const Rgb& colour) {
+  const UniqueBrush brush(CreateSolidBrush(toColorRef(colour)));
+  FillRect(dc, &area, brush.get());
+}
+
+void drawSegment(HDC dc, const scene::Segment& segment, UINT dpi) {
+  const UniquePen pen = penOf(segment.colour, segment.penWidth, dpi);
   const SelectedObject selected(dc, pen.get());
-  const LineEnds& ends = line.ends();
+  const LineEnds& ends = segment.ends;
   MoveToEx(dc, pixels(ends.x1, dpi), pixels(ends.y1, dpi), nullptr);
   LineTo(dc, pixels(ends.x2, dpi), pixels(ends.y2, dpi));
 }
 
-// The rose's circle shows its outline only, so that the globe shows through inside it.
-void drawCircle(HDC dc, const Shape& shape, UINT dpi, bool filled) {
-  const ControlDesign& design = shape.design();
-  const UniquePen pen(CreatePen(PS_SOLID, 1, toColorRef(design.foreground.value_or(kDefaultLine))));
-  const UniqueBrush fill(
-      filled ? CreateSolidBrush(toColorRef(design.background.value_or(kDefaultLine))) : nullptr);
+void drawCircle(HDC dc, const scene::Circle& circle, UINT dpi) {
+  const UniquePen pen = penOf(circle.colour, circle.penWidth, dpi);
+  const UniqueBrush fill(circle.fill ? CreateSolidBrush(toColorRef(*circle.fill)) : nullptr);
   const SelectedObject selectedPen(dc, pen.get());
   const SelectedObject selectedBrush(dc, fill ? fill.get() : GetStockObject(NULL_BRUSH));
-  const RECT box = pixels(design.box, dpi);
+  const RECT box = pixels(circle.box, dpi);
   Ellipse(dc, box.left, box.top, box.right, box.bottom);
 }
 
@@ -43,17 +42,12 @@ void drawCircle(HDC dc, const Shape& shape, UINT dpi, bool filled) {
 void drawLabel(HDC dc, const Label& label, UINT dpi, FontSet& fonts) {
   const ControlDesign& design = label.design();
   const SelectedObject selected(dc, fonts.fontOf(design.font));
-  SetTextColor(dc, toColorRef(design.foreground.value_or(kDefaultLine)));
+  SetTextColor(dc, toColorRef(design.foreground.value_or(Rgb{0, 0, 0})));
   RECT box = pixels(design.box, dpi);
   const UINT alignment = design.alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
   const std::wstring caption = toUtf16(label.caption());
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
             alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-}
-
-void fill(HDC dc, const RECT& area, const Rgb& colour) {
-  const UniqueBrush brush(CreateSolidBrush(toColorRef(colour)));
-  FillRect(dc, &area, brush.get());
 }
 
 }  // namespace
@@ -83,6 +77,32 @@ void Canvas::drawPicture(HDC dc, UINT dpi) {
              SRCCOPY);
 }
 
+void Canvas::draw(HDC dc, const std::vector<scene::Primitive>& primitives, UINT dpi) {
+  for (const scene::Primitive& primitive : primitives) {
+    std::visit(Overloaded{
+                   [&](const scene::Ground& ground) {
+                     const SIZE size = clientSize(dpi);
+                     fill(dc, {0, 0, size.cx, size.cy}, ground.colour);
+                   },
+                   [&](const scene::Globe&) { drawPicture(dc, dpi); },
+                   [&](const scene::Segment& segment) { drawSegment(dc, segment, dpi); },
+                   [&](const scene::Circle& circle) { drawCircle(dc, circle, dpi); },
+               },
+               primitive);
+  }
+}
+
+// The labels' captions, over the rose so that the picture shows through around the text.
+void Canvas::drawLabels(HDC dc, UINT dpi, FontSet& fonts) {
+  SetBkMode(dc, TRANSPARENT);
+  for (const Control* control : window_.controls()) {
+    visit(*control, Overloaded{[&](const Label& label) {
+                                 if (label.visible()) drawLabel(dc, label, dpi, fonts);
+                               },
+                               [](const auto&) {}});
+  }
+}
+
 void Canvas::paint(HDC target, UINT dpi, FontSet& fonts) {
   ++paints_;
   const SIZE size = clientSize(dpi);
@@ -91,26 +111,10 @@ void Canvas::paint(HDC target, UINT dpi, FontSet& fonts) {
   const SelectedObject selected(buffer.get(), pixels.get());
   HDC dc = buffer.get();
 
-  fill(dc, {0, 0, size.cx, size.cy}, kGround);
-  drawPicture(dc, dpi);
-  drawCircle(dc, window_.Shape3, dpi, false);
-  for (const Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](const Line& line) {
-                                 if (&line != &window_.Li1 && line.visible())
-                                   drawLine(dc, line, dpi);
-                               },
-                               [](const auto&) {}});
-  }
-  SetBkMode(dc, TRANSPARENT);
-  for (const Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](const Label& label) {
-                                 if (label.visible()) drawLabel(dc, label, dpi, fonts);
-                               },
-                               [](const auto&) {}});
-  }
-  // The needle last but for its pivot: nothing hides it.
-  drawLine(dc, window_.Li1, dpi);
-  drawCircle(dc, window_.Shape2, dpi, true);
+  const scene::Scene shown = scene::of(window_);
+  draw(dc, shown.beneath, dpi);
+  drawLabels(dc, dpi, fonts);
+  draw(dc, shown.needle, dpi);
   BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
 }
 

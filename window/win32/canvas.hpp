@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "window/scene.hpp"
 #include "window/win32/fonts.hpp"
 #include "window/win32/picture.hpp"
 
@@ -11,10 +14,9 @@ class WinDurOzirozador;
 
 namespace tarvel::win32 {
 
-// What the window paints itself, beneath every child control: the globe picture, the compass
-// rose, the labels' captions over them (so that the picture shows through around the text), and
-// the bearing needle above all of it. Each paint is built in a buffer and copied at once, so that
-// the turning needle does not flicker.
+// What the window paints itself, beneath every child control: the scene of the model with GDI,
+// and the labels' captions between the rose and the needle. Each paint is built in a buffer and
+// copied at once, so that the turning needle does not flicker.
 class Canvas {
  public:
   explicit Canvas(const WinDurOzirozador& window);
@@ -24,6 +26,8 @@ class Canvas {
 
  private:
   void drawPicture(HDC dc, UINT dpi);
+  void draw(HDC dc, const std::vector<scene::Primitive>& primitives, UINT dpi);
+  void drawLabels(HDC dc, UINT dpi, FontSet& fonts);
 
   const WinDurOzirozador& window_;
   Picture globe_;

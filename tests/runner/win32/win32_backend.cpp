@@ -7,8 +7,8 @@
 #include "window/code_page.hpp"
 #include "window/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/message_loop.hpp"
-#include "window/win32/twips.hpp"
 #include "window/win32/utf16.hpp"
 
 namespace tarvel::scenarios {
