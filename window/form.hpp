@@ -30,6 +30,10 @@ class Form {
   void setFocus(Control& control);
   // The Tab key: the next control of the Tab order that can take the focus.
   void tab(bool forward);
+  // Every control by its design's Tab index, in design order between equal indexes: the order in
+  // which a real window creates its inputs, so that its own Tab key agrees with the model's.
+  std::vector<Control*> byTabIndex() const;
+  // Those of them that can take the focus.
   std::vector<Control*> tabOrder() const;
 
   // No event is handled and nothing is reported once the window has ended.

@@ -3,9 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
+#include <memory>
 #include <utility>
-#include <vector>
 
 #include "window/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
@@ -73,15 +72,6 @@ void caretToEnd(HWND edit) {
   SendMessageW(edit, EM_SETSEL, end, end);
 }
 
-// Inputs come in Tab order: IsDialogMessageW walks the children in the order they were created.
-std::vector<Control*> inTabOrder(const std::vector<Control*>& controls) {
-  std::vector<Control*> order = controls;
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-    return a->design().tabIndex < b->design().tabIndex;
-  });
-  return order;
-}
-
 }  // namespace
 
 WindowView::WindowView(WinDurOzirozador& window)
@@ -116,8 +106,9 @@ void WindowView::fitFrame() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Inputs come in Tab order: IsDialogMessageW walks the children in the order they were created.
 void WindowView::createChildren() {
-  for (Control* control : inTabOrder(window_.controls())) {
+  for (Control* control : window_.byTabIndex()) {
     if (HWND child = createChild(*control)) enrol(child, *control);
   }
   layout();
