@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <unordered_map>
 
+#include "window/desktop_platform.hpp"
+
 namespace tarvel {
 class CheckBox;
 class ComboBox;
@@ -32,16 +34,14 @@ class Canvas;
 // the widget, which then does its own paste or undo; that edit, like a paste from the context
 // menu, comes back through textEdited to the model's change handler. Keys without a character
 // (arrows, Home, End, Delete) are the widget's own and reach the model the same way.
-class WindowView : public QWidget {
+class WindowView : public QWidget, public DesktopView {
  public:
   explicit WindowView(WinDurOzirozador& window);
   ~WindowView() override;
 
-  // Model to widget: the control's properties as the model holds them.
-  void sync(const Control& control);
-  void focusWidgetOf(const Control& control);
-  // Paints the drawing now, not at the next idle moment: each step of a sweep is seen.
-  void repaintDrawing();
+  void sync(const Control& control) override;
+  void giveFocus(const Control& control) override;
+  void paintNow() override;
 
   QWidget* widgetOf(const Control& control) const;
   QTimer& clockTimer() { return clockTimer_; }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "window/desktop_platform.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/canvas.hpp"
 #include "window/win32/fonts.hpp"
@@ -36,7 +37,7 @@ namespace tarvel::win32 {
 // binding itself sets: those are ignored, the model having raised its change handler already.
 // Keys without a character (arrows, Home, End, Delete) are the edit control's own and reach the
 // model the same way.
-class WindowView : public BaseWindow<WindowView> {
+class WindowView : public BaseWindow<WindowView>, public DesktopView {
  public:
   static constexpr const wchar_t* kClassName = L"Tarvel.WinDurOzirozador";
 
@@ -44,12 +45,9 @@ class WindowView : public BaseWindow<WindowView> {
   ~WindowView();
 
   void show(int how);
-  // Model to control: the control's properties as the model holds them.
-  void sync(const Control& control);
-  void focusChildOf(const Control& control);
-  // Paints the waiting drawing now, not when the queue is next empty: each step of a sweep is
-  // seen.
-  void paintNow();
+  void sync(const Control& control) override;
+  void giveFocus(const Control& control) override;
+  void paintNow() override;
   void stopClock();
 
   HWND childOf(const Control& control) const;
