@@ -1,5 +1,6 @@
 #include "calc/operands.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -33,8 +34,16 @@ std::string quoted(std::string_view text) {
   return "\xC2\xAB " + std::string(text) + " \xC2\xBB";
 }
 
-std::string characterAt(std::size_t position) {
-  return "caract\xC3\xA8re " + std::to_string(position + 1);
+// The character a user sees at a byte offset of UTF-8 text, counted from 1.
+std::string characterAt(std::string_view text, std::size_t offset) {
+  const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  const auto before = text.substr(0, offset);
+  const auto skipped = std::count_if(before.begin(), before.end(), continuation);
+  return "caract\xC3\xA8re " + std::to_string(offset - static_cast<std::size_t>(skipped) + 1);
+}
+
+std::string where(const Axis& axis, std::string_view text, std::size_t offset) {
+  return std::string(axis.name) + " " + quoted(text) + ", " + characterAt(text, offset) + " : ";
 }
 
 [[noreturn]] void fail(std::string message) {
@@ -62,14 +71,17 @@ bool skipMark(std::string_view text, std::size_t& at, auto marks) {
 }
 
 // Minutes or seconds after the degrees: a number and its mark, below 60.
-double part(std::string_view text, std::size_t& at, auto marks, std::string_view name) {
+double part(const Axis& axis, std::string_view text, std::size_t& at, auto marks,
+            std::string_view name) {
   const std::size_t start = at;
   const auto value = number(text, at);
   if (!value) return 0;
-  if (!skipMark(text, at, marks))
-    fail(characterAt(at) + " : il manque le symbole des " + std::string(name));
-  if (*value >= kMinutesPerDegree)
-    fail(characterAt(start) + " : " + std::string(name) + " de 0 \xC3\xA0 59,999");
+  if (!skipMark(text, at, marks)) {
+    fail(where(axis, text, at) + "il manque le symbole des " + std::string(name));
+  }
+  if (*value >= kMinutesPerDegree) {
+    fail(where(axis, text, start) + std::string(name) + " de 0 \xC3\xA0 59,999");
+  }
   return *value;
 }
 
@@ -82,20 +94,17 @@ double coordinate(std::string_view text, const Axis& axis) {
     at = 1;
   }
   const auto degrees = number(text, at);
-  if (!degrees)
-    fail(std::string(axis.name) + " " + quoted(text) + ", " + characterAt(at) +
-         " : un nombre est attendu");
+  if (!degrees) fail(where(axis, text, at) + "un nombre est attendu");
   double value = *degrees;
   if (at < text.size() && skipMark(text, at, kDegreeMarks)) {
-    value += part(text, at, kMinuteMarks, "minutes") / kMinutesPerDegree;
-    value += part(text, at, kSecondMarks, "secondes") / kSecondsPerDegree;
+    value += part(axis, text, at, kMinuteMarks, "minutes") / kMinutesPerDegree;
+    value += part(axis, text, at, kSecondMarks, "secondes") / kSecondsPerDegree;
   }
   if (at < text.size()) {
     const char letter = text[at];
     const bool negative = letter == axis.negative || letter == axis.alsoNegative;
     if ((letter != axis.positive && !negative) || at + 1 != text.size() || sign < 0) {
-      fail(std::string(axis.name) + " " + quoted(text) + ", " + characterAt(at) + " : " +
-           quoted(text.substr(at)) + " inattendu");
+      fail(where(axis, text, at) + quoted(text.substr(at)) + " inattendu");
     }
     if (negative) sign = -1;
   }
@@ -124,8 +133,9 @@ std::string parseLocator(std::string_view text) {
            " caract\xC3\xA8res : il en faut un nombre pair, de 2 \xC3\xA0 10");
     }
     const std::size_t at = static_cast<std::size_t>(fault->position - 1);
-    fail("locator " + quoted(text) + ", " + characterAt(at) + " " + quoted(text.substr(at, 1)) +
-         " : il faut " + std::string(pairName(static_cast<int>(at / 2))));
+    fail("locator " + quoted(text) + ", " + characterAt(text, at) + " " +
+         quoted(text.substr(at, 1)) + " : il faut " +
+         std::string(pairName(static_cast<int>(at / 2))));
   }
   std::string capitals(text);
   for (char& c : capitals) {
