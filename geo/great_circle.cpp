@@ -1,6 +1,5 @@
 #include "geo/great_circle.hpp"
 
-#include <algorithm>
 #include <cmath>
 
 namespace tarvel::path {
@@ -8,35 +7,37 @@ namespace {
 
 constexpr double kRadiansPerDegree = kPi / kHalfTurn;
 
-double normalizedDegrees(double degrees) {
-  const double turned = std::fmod(degrees, kFullTurn);
-  return turned < 0 ? turned + kFullTurn : turned;
-}
-
-double initialBearing(double phi1, double phi2, double deltaLambda) {
-  const double y = std::sin(deltaLambda) * std::cos(phi2);
-  const double x =
-      std::cos(phi1) * std::sin(phi2) - std::sin(phi1) * std::cos(phi2) * std::cos(deltaLambda);
-  return normalizedDegrees(std::atan2(y, x) / kRadiansPerDegree);
+// atan2 gives (−180°, 180°]; a heading a hair west of north would round to 360 once turned.
+double heading(double y, double x) {
+  const double degrees = std::atan2(y, x) / kRadiansPerDegree;
+  if (degrees >= 0) return degrees;
+  const double turned = degrees + kFullTurn;
+  return turned < kFullTurn ? turned : 0;
 }
 
 }  // namespace
 
+// The central angle as the atan2 of its sine and cosine (Vincenty's formula on a sphere), exact
+// near 0 and π alike, and it shares its sines and cosines with both headings.
 GreatCircle greatCircle(geo::Position from, geo::Position to) {
   const double phi1 = from.latitude * kRadiansPerDegree;
   const double phi2 = to.latitude * kRadiansPerDegree;
   const double deltaLambda = (to.longitude - from.longitude) * kRadiansPerDegree;
-  const double sinHalfPhi = std::sin((phi2 - phi1) / 2);
-  const double sinHalfLambda = std::sin(deltaLambda / 2);
-  // Near the antipodes rounding can lift h a hair above 1, where the root of 1 − h is undefined.
-  const double h = std::min(1.0, sinHalfPhi * sinHalfPhi + std::cos(phi1) * std::cos(phi2) *
-                                                               sinHalfLambda * sinHalfLambda);
-  const double angle = 2 * std::atan2(std::sqrt(h), std::sqrt(1 - h));
-  return {angle, initialBearing(phi1, phi2, deltaLambda), initialBearing(phi2, phi1, -deltaLambda)};
+  const double sin1 = std::sin(phi1), cos1 = std::cos(phi1);
+  const double sin2 = std::sin(phi2), cos2 = std::cos(phi2);
+  const double sinDelta = std::sin(deltaLambda), cosDelta = std::cos(deltaLambda);
+
+  const double east = sinDelta * cos2;
+  const double north = cos1 * sin2 - sin1 * cos2 * cosDelta;
+  const double angle =
+      std::atan2(std::sqrt(east * east + north * north), sin1 * sin2 + cos1 * cos2 * cosDelta);
+  return {angle, heading(east, north),
+          heading(-sinDelta * cos1, cos2 * sin1 - sin2 * cos1 * cosDelta)};
 }
 
 double longPathAzimuth(double azimuth) {
-  return normalizedDegrees(azimuth + kHalfTurn);
+  const double turned = azimuth + kHalfTurn;
+  return turned < kFullTurn ? turned : turned - kFullTurn;
 }
 
 }  // namespace tarvel::path

@@ -18,7 +18,7 @@ struct GreatCircle {
   double reverseAzimuth;  // the same at `to`, pointing back to `from`
 };
 
-// Haversine and atan2, defined everywhere: coincident points get azimuths of 0; at a pole, where
+// Defined everywhere: coincident points get azimuths of 0 (atan2 of zeros); at a pole, where
 // every direction is south (or north), the azimuth follows the other point's meridian.
 GreatCircle greatCircle(geo::Position from, geo::Position to);
 
