@@ -1,5 +1,6 @@
 #include "calc/program.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -158,13 +159,14 @@ std::string operandCount(const CommandInfo& command, std::size_t count) {
 // Splits a line at spaces and tabs into at most `words.size()` operands; returns how many there
 // were (more than fit counts one over, which is all the caller needs to refuse the line).
 std::size_t splitLine(std::string_view line, std::array<std::string_view, 3>& words) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   std::size_t count = 0;
-  std::size_t at = 0;
+  auto at = line.begin();
   while (count < words.size()) {
-    at = line.find_first_not_of(" \t", at);
-    if (at == std::string_view::npos) break;
-    const std::size_t end = std::min(line.find_first_of(" \t", at), line.size());
-    words[count++] = line.substr(at, end - at);
+    at = std::find_if_not(at, line.end(), blank);
+    if (at == line.end()) break;
+    const auto end = std::find_if(at, line.end(), blank);
+    words[count++] = std::string_view(&*at, static_cast<std::size_t>(end - at));
     at = end;
   }
   return count;
