@@ -86,6 +86,15 @@ bool writeError(std::string_view message) {
   return writeText(Stream::Error, "tarvel-calc: " + std::string(message) + "\n");
 }
 
+// The status of a run whose output was written, or refused (a full disk, a closed pipe).
+int afterWriting(bool written, int status) {
+  if (written) return status;
+  writeError(
+      "\xC3\xA9"
+      "criture impossible sur la sortie standard");
+  return kWriteFailed;
+}
+
 int usageError(std::string_view message) {
   writeError(message);
   writeText(Stream::Error, kTryHelp);
@@ -231,8 +240,8 @@ int runBatch(const CommandInfo& command, const Options& options) {
     writeError(
         "lecture de l'entr\xC3\xA9"
         "e standard impossible");
-  if (!batch.flush() || !batch.writeOk()) return kWriteFailed;
-  return batch.failed() || readFailed ? kBadInput : kSuccess;
+  const bool written = batch.flush() && batch.writeOk();
+  return afterWriting(written, batch.failed() || readFailed ? kBadInput : kSuccess);
 }
 
 int runOnce(const Invocation& invocation) {
@@ -243,7 +252,7 @@ int runOnce(const Invocation& invocation) {
     writeError(fault.what());
     return kBadInput;
   }
-  return writeText(Stream::Output, out) ? kSuccess : kWriteFailed;
+  return afterWriting(writeText(Stream::Output, out), kSuccess);
 }
 
 }  // namespace
@@ -253,11 +262,10 @@ int runProgram(std::span<const std::string> arguments) {
   try {
     invocation = invocationOf(arguments);
   } catch (const BadInput& fault) {
-    if (invocation.help) return writeText(Stream::Output, kUsage) ? kSuccess : kWriteFailed;
     return usageError(fault.what());
   }
-  if (invocation.help) return writeText(Stream::Output, kUsage) ? kSuccess : kWriteFailed;
-  if (invocation.version) return writeText(Stream::Output, kVersion) ? kSuccess : kWriteFailed;
+  if (invocation.help) return afterWriting(writeText(Stream::Output, kUsage), kSuccess);
+  if (invocation.version) return afterWriting(writeText(Stream::Output, kVersion), kSuccess);
   if (!invocation.command)
     return usageError("il manque la commande (locator, position, path ou sun)");
   for (const ValueOption* option : invocation.given) {

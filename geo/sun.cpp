@@ -16,6 +16,7 @@ constexpr int kRefinements = 5;  // the event moves by seconds after the third
 // J2000.0, the formulas' epoch: 2000-01-01 at 12:00 UT, as days.
 constexpr sys_days kJ2000Day = sys_days{year{2000} / January / 1};
 constexpr double kJ2000Noon = 0.5;
+constexpr double kHalfDay = 0.5;
 
 struct Equatorial {
   double rightAscension, declination;  // radians
@@ -74,7 +75,7 @@ std::optional<double> event(geo::Position p, double guess, int side) {
 // the local days before, of and after that date are tried, since far from Greenwich a local day's
 // sunrise or sunset can fall on the neighbouring UTC date.
 std::optional<int> eventOnDay(geo::Position p, double dayStart, int side) {
-  const double localNoon = dayStart + 0.5 - p.longitude / kDegreesPerDay;
+  const double localNoon = dayStart + kHalfDay - p.longitude / kDegreesPerDay;
   for (int day = -1; day <= 1; ++day) {
     const auto n = event(p, localNoon + day + side * 0.25, side);
     if (!n || *n < dayStart || *n >= dayStart + 1) continue;
@@ -85,17 +86,29 @@ std::optional<int> eventOnDay(geo::Position p, double dayStart, int side) {
   return std::nullopt;
 }
 
+// The altitude of the Sun's centre in degrees, n days from J2000.0.
+double altitudeAt(geo::Position p, double n) {
+  const Equatorial sun = sunAt(n);
+  const double phi = p.latitude * kRadiansPerDegree;
+  const double hourAngle =
+      (siderealDegrees(n) + p.longitude) * kRadiansPerDegree - sun.rightAscension;
+  return std::asin(std::sin(phi) * std::sin(sun.declination) +
+                   std::cos(phi) * std::cos(sun.declination) * std::cos(hourAngle)) /
+         kRadiansPerDegree;
+}
+
 }  // namespace
 
 SunTimes sunTimes(geo::Position position, sys_days date) {
   const double dayStart = (date - kJ2000Day).count() - kJ2000Noon;
   SunTimes times{Daylight::Normal, eventOnDay(position, dayStart, -1),
                  eventOnDay(position, dayStart, +1)};
+  // Neither event on that day: the Sun stays on one side of the horizon all day, and any moment
+  // of it tells which.
   if (!times.sunrise && !times.sunset) {
-    const double noon = dayStart + 0.5 - position.longitude / kDegreesPerDay;
-    const double cosine = horizonHourCosine(position.latitude, sunAt(noon).declination);
-    if (cosine > 1) times.daylight = Daylight::PolarNight;
-    if (cosine < -1) times.daylight = Daylight::PolarDay;
+    times.daylight = altitudeAt(position, dayStart + kHalfDay) > kHorizonAltitude
+                         ? Daylight::PolarDay
+                         : Daylight::PolarNight;
   }
   return times;
 }
