@@ -12,12 +12,12 @@ failures=0
 count=0
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
+trim() { printf '%s' "$1" | sed 's/^ *//; s/ *$//'; }
 while IFS='|' read -r status input arguments expected; do
   case $status in '#'* | '') continue ;; esac
-  status=$(echo $status) arguments=$(echo "$arguments" | sed 's/^ *//; s/ *$//')
-  expected=$(printf '%b' "$(echo "$expected" | sed 's/^ //')")
-  printf '%b' "$(echo "$input" | sed 's/^ //; s/ $//')" |
-    eval "\"\$@\" $arguments" >"$out" 2>"$err"
+  status=$(trim "$status") input=$(trim "$input") arguments=$(trim "$arguments")
+  expected=$(printf '%b' "$(trim "$expected")")
+  printf '%b' "$input" | eval "\"\$@\" $arguments" >"$out" 2>"$err"
   got=$?
   count=$((count + 1))
   if [ "$status" -eq 0 ]; then actual=$(cat "$out"); else actual=$(cat "$err"); fi
