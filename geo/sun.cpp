@@ -17,6 +17,7 @@ constexpr int kRefinements = 5;  // the event moves by seconds after the third
 constexpr sys_days kJ2000Day = sys_days{year{2000} / January / 1};
 constexpr double kJ2000Noon = 0.5;
 constexpr double kHalfDay = 0.5;
+constexpr double kQuarterDay = 0.25;  // from noon to a first guess of the rise or set
 
 struct Equatorial {
   double rightAscension, declination;  // radians
@@ -26,7 +27,8 @@ double sine(double degrees) {
   return std::sin(degrees * kRadiansPerDegree);
 }
 
-// The Sun's apparent place, n days from J2000.0.
+// The Sun's apparent place, n days from J2000.0, by the Astronomical Almanac's low-precision
+// formulas: mean longitude, mean anomaly, the equation of centre, the obliquity.
 Equatorial sunAt(double n) {
   const double meanLongitude = 280.460 + 0.9856474 * n;
   const double meanAnomaly = 357.528 + 0.9856003 * n;
@@ -77,7 +79,7 @@ std::optional<double> event(geo::Position p, double guess, int side) {
 std::optional<int> eventOnDay(geo::Position p, double dayStart, int side) {
   const double localNoon = dayStart + kHalfDay - p.longitude / kDegreesPerDay;
   for (int day = -1; day <= 1; ++day) {
-    const auto n = event(p, localNoon + day + side * 0.25, side);
+    const auto n = event(p, localNoon + day + side * kQuarterDay, side);
     if (!n || *n < dayStart || *n >= dayStart + 1) continue;
     // An event in the day's last half minute reads 23:59 rather than the next day's 00:00.
     const double minutes = std::round((*n - dayStart) * kMinutesPerDay);
