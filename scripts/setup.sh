@@ -6,7 +6,8 @@ set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
 fonts-liberation fonts-dejavu-core fonts-comic-neue
-dpkg-dev lintian appstream desktop-file-utils"
+dpkg-dev lintian appstream desktop-file-utils
+libhamlib-dev python3-ephem"
 if [ $# -gt 0 ]; then packages="$*"; fi
 
 missing=""

@@ -1,7 +1,7 @@
 ; The Windows installer of Tarvel, in French like the program: Program Files\Tarvel, a Start-menu
 ; shortcut, an uninstaller registered with Windows; silent with /S (and its uninstaller too).
 ; Built by makensis from packaging/windows/CMakeLists.txt, which passes with -D:
-;   VERSION (1.1), EXE (tarvel.exe), ICON (tarvel.ico), LICENSE (the GPL text), OUTFILE.
+;   VERSION (1.1), EXE (tarvel.exe), CALC_EXE (tarvel-calc.exe), ICON (tarvel.ico), LICENSE (the GPL text), OUTFILE.
 Unicode true
 ; A 64-bit installer for a 64-bit program: $PROGRAMFILES64 and the 64-bit registry, natively.
 Target amd64-unicode
@@ -47,6 +47,7 @@ Section "Tarvel"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   File "/oname=tarvel.exe" "${EXE}"
+  File "/oname=tarvel-calc.exe" "${CALC_EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Tarvel.lnk" "$INSTDIR\tarvel.exe" "" "$INSTDIR\tarvel.exe" 0
 
@@ -67,6 +68,7 @@ Section "Uninstall"
   SetShellVarContext all
   Delete "$SMPROGRAMS\Tarvel.lnk"
   Delete "$INSTDIR\tarvel.exe"
+  Delete "$INSTDIR\tarvel-calc.exe"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

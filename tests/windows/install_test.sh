@@ -1,13 +1,14 @@
 #!/bin/sh
 # install_test.sh WINE_RUN PREFIX SETUP ZIP
 # The Windows packages under Wine, as a user meets them:
-#   1. the installer, silent (/S): Program Files\Tarvel\tarvel.exe, its uninstaller, the Start-menu
-#      shortcut and the uninstall entry in the registry;
+#   1. the installer, silent (/S): Program Files\Tarvel\tarvel.exe and tarvel-calc.exe, the
+#      uninstaller, the Start-menu shortcut and the uninstall entry in the registry; the installed
+#      tarvel-calc.exe answers;
 #   2. the installed program starts, its window "Tarvel-V1.1" appears, it is closed as a user
 #      closes it (WM_CLOSE), and it keeps its SavLoc.ini in %APPDATA%\Tarvel, never beside itself;
 #   3. the uninstaller, silent: all of it gone, the user's SavLoc.ini kept;
-#   4. the portable zip, unpacked into a folder named with "é" and Cyrillic letters: the program
-#      starts and keeps its SavLoc.ini beside itself.
+#   4. the portable zip (tarvel.exe and tarvel-calc.exe), unpacked into a folder named with "é" and
+#      Cyrillic letters: the program starts and keeps its SavLoc.ini beside itself.
 # Every Windows program runs through WINE_RUN (cmake/wine-run.sh: a time limit each); every wait
 # here has its own limit. Needs an X display: run under xvfb-run (scripts/test-windows.sh does).
 set -eu
@@ -67,13 +68,17 @@ run_and_close() {
 rm -rf "$installed" "$drive_c"/users/*/AppData/Roaming/Tarvel
 "$wine_run" "$prefix" "$setup" /S || fail "the silent installer ended with status $?"
 [ -f "$installed/tarvel.exe" ] || fail "no Program Files\\Tarvel\\tarvel.exe"
+[ -f "$installed/tarvel-calc.exe" ] || fail "no Program Files\\Tarvel\\tarvel-calc.exe"
 [ -f "$installed/uninstall.exe" ] || fail "no uninstaller"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 "$wine_run" "$prefix" reg query "$key" /v UninstallString >"$work/reg.log" 2>&1 ||
   fail "no uninstall entry in the registry: $(cat "$work/reg.log")"
 cmp -s "$installed/tarvel.exe" "$(dirname "$setup")/window/win32/tarvel.exe" ||
   fail "the installed tarvel.exe is not the one built"
-check "installed silently: tarvel.exe, uninstall.exe, the shortcut, the uninstall entry"
+calc=$("$wine_run" "$prefix" 'C:\Program Files\Tarvel\tarvel-calc.exe' locator 48.8566,2.3522) ||
+  fail "the installed tarvel-calc.exe ended with status $?"
+[ "$calc" = "locator JN18EU" ] || fail "the installed tarvel-calc.exe answered: $calc"
+check "installed silently: tarvel.exe, tarvel-calc.exe, uninstall.exe, the shortcut, the uninstall entry"
 
 run_and_close 'C:\Program Files\Tarvel\tarvel.exe'
 [ ! -e "$installed/SavLoc.ini" ] || fail "the installed copy wrote SavLoc.ini into Program Files"
@@ -97,7 +102,8 @@ portable="$drive_c/Portable Tarvél Радио"
 rm -rf "$portable"
 mkdir -p "$portable"
 (cd "$portable" && cmake -E tar xf "$zip")
-[ "$(ls "$portable")" = tarvel.exe ] || fail "the zip holds more than tarvel.exe: $(ls "$portable")"
+[ "$(ls "$portable" | tr '\n' ' ')" = "tarvel-calc.exe tarvel.exe " ] ||
+  fail "the zip holds other than tarvel.exe and tarvel-calc.exe: $(ls "$portable")"
 run_and_close 'C:\Portable Tarvél Радио\tarvel.exe'
 [ -f "$portable/SavLoc.ini" ] || fail "the portable copy kept no SavLoc.ini beside itself"
 check "the portable copy, in a folder named with é and Cyrillic letters, kept SavLoc.ini beside itself"
