@@ -134,6 +134,8 @@ class WinDurOzirozador : public Form {
 
   // The window opens: the focus goes to the first control of the Tab order.
   void show();
+  // A function key pressed anywhere in the window: F1 is the help, as the "?" button.
+  void functionKey(FunctionKey key);
   void message(std::string_view text, MessageIcon icon);
 
  private:

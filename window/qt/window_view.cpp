@@ -264,6 +264,10 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool WindowView::keyPressed(Control& control, QKeyEvent& event) {
+  if (const auto function = functionKeyOf(event)) {
+    window_.functionKey(*function);
+    return true;
+  }
   const FocusMove move = focusMoveOf(event);
   if (move != FocusMove::None) {
     window_.tab(move == FocusMove::Forward);

@@ -31,7 +31,8 @@ class Canvas;
 // replaced one inserts its replacement. Only an unchanged control code such as Ctrl+V goes on to
 // the widget, which then does its own paste or undo; that edit, like a paste from the context
 // menu, comes back through textEdited to the model's change handler. Keys without a character
-// (arrows, Home, End, Delete) are the widget's own and reach the model the same way.
+// (arrows, Home, End, Delete) are the widget's own and reach the model the same way. F1 goes to
+// the window's function-key entry, whichever widget has the focus.
 class WindowView : public QWidget {
  public:
   explicit WindowView(WinDurOzirozador& window);
