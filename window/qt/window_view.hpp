@@ -21,6 +21,7 @@ class QLineEdit;
 namespace tarvel::qt {
 
 class Canvas;
+class FocusFrame;
 
 // The real window over the control model, which stays the one source of truth.
 //
@@ -67,6 +68,7 @@ class WindowView : public QWidget {
 
   WinDurOzirozador& window_;
   Canvas* canvas_ = nullptr;
+  FocusFrame* focusFrame_ = nullptr;
   QTimer clockTimer_;
   std::unordered_map<const Control*, QWidget*> widgets_;
   std::unordered_map<QObject*, Control*> watched_;
