@@ -21,8 +21,8 @@ std::string lineAfterStaleContent(FileSystem& files, const std::filesystem::path
   const auto keepLast = [&lastByte](std::string_view block) {
     if (!block.empty()) lastByte = block.back();
   };
-  const bool unfinished = files.read(temporary, keepLast) == ReadStatus::Ok && lastByte != '\n' &&
-                          lastByte != '\r';
+  const bool unfinished =
+      files.read(temporary, keepLast) == ReadStatus::Ok && lastByte != '\n' && lastByte != '\r';
   return (unfinished ? "\r\n" : "") + std::string(line);
 }
 

@@ -85,8 +85,8 @@ class WinDurOzirozador : public Form {
   std::optional<double> Azimut;
   std::optional<int> Decal_Heure;
   std::string Lon_Deg_Son;
-  std::string folderPath;    // with its trailing separator, from the load on
-  std::string settingsPath;  // from the load on
+  std::string folderPath;           // with its trailing separator, from the load on
+  std::string settingsPath;         // from the load on
   bool settingsUnreadable = false;  // the file was there at load but could not be read
 
   StationRecord Mon;
