@@ -36,6 +36,9 @@ const std::string kTemporaryIsFolder =
     refused("le fichier setting.tmp ne peut être écrit, c'est un dossier.");
 const std::string kTemporaryFailed = refused("l'écriture du fichier setting.tmp a échoué.");
 const std::string kSettingsNotReplaced = refused("le fichier SavLoc.ini n'a pas pu être remplacé.");
+constexpr std::string_view kSettingsUnreadable =
+    "Impossible de lire le locator enregistré : le fichier SavLoc.ini n'a pas pu être lu. Il "
+    "restera tel quel, sauf si vous cochez Sauve.";
 constexpr std::string_view kOldLocator = "JN23XX";
 constexpr std::string_view kNewLocator = "IO91WM";
 
@@ -215,6 +218,11 @@ TEST_P(FolderInTheWayTest, MessageNamesTheFileThatCouldNotBeWritten) {
   if (!settingsInTheWay) writeFile(folders.program() / "SavLoc.ini", lineOf(true, kOldLocator));
 
   ProgramRun run(folders);
+  if (settingsInTheWay) {  // it is there and cannot be read: said at load already
+    ASSERT_EQ(run.platform.messages.size(), 1u);
+    EXPECT_EQ(run.platform.messages[0].text, kSettingsUnreadable);
+    run.platform.messages.clear();
+  }
   EXPECT_NO_THROW(exitKeeping(run, true, kNewLocator));
 
   expectExitMessage(run.platform, c.message);

@@ -30,9 +30,10 @@ void duringStartup(QtMsgType type, const QMessageLogContext& context, const QStr
   const bool platformPlugin =
       context.category && std::string_view(context.category).starts_with("qt.qpa");
   if (type == QtFatalMsg) {
-    const QByteArray reason = displayMissing || mentionsDisplay(text)
-                                  ? QByteArray("no display could be opened")
-                                  : text.section(QLatin1Char('\n'), 0, 0).toLocal8Bit();
+    // The plugins' warnings tell a missing display from a missing plugin; the fatal message
+    // itself lists the plugins, whose names may hold the word.
+    const QByteArray reason = displayMissing ? QByteArray("no display could be opened")
+                                             : text.section(QLatin1Char('\n'), 0, 0).toLocal8Bit();
     std::fprintf(stderr, "tarvel: %s\n", reason.constData());
     std::fflush(stderr);
     // Inside Qt's constructor: nothing may be torn down on the way out.
@@ -42,7 +43,7 @@ void duringStartup(QtMsgType type, const QMessageLogContext& context, const QStr
     displayMissing = displayMissing || mentionsDisplay(text);
     return;
   }
-  previousHandler(type, context, text);
+  if (previousHandler) previousHandler(type, context, text);
 }
 
 }  // namespace
