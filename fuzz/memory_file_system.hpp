@@ -12,13 +12,14 @@ namespace tarvel::fuzz {
 // disk. Folders always exist and can be written.
 class MemoryFileSystem : public FileSystem {
  public:
-  ReadStatus read(const std::filesystem::path& file, std::string& bytes) override {
+  ReadStatus read(const std::filesystem::path& file, const ReadBlock& consume) override {
     const auto found = files.find(file.string());
     if (found == files.end()) return ReadStatus::Missing;
-    bytes = found->second;
+    consume(found->second);
     return ReadStatus::Ok;
   }
   bool canCreateFilesIn(const std::filesystem::path&) override { return true; }
+  bool exists(const std::filesystem::path& path) override { return files.count(path.string()) > 0; }
   bool isFolder(const std::filesystem::path&) override { return false; }
   bool createFolders(const std::filesystem::path&) override { return true; }
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override {

@@ -9,8 +9,9 @@ namespace tarvel {
 // the W functions of Win32.
 class DiskFileSystem : public FileSystem {
  public:
-  ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
+  ReadStatus read(const std::filesystem::path& file, const ReadBlock& consume) override;
   bool canCreateFilesIn(const std::filesystem::path& folder) override;
+  bool exists(const std::filesystem::path& path) override;
   bool isFolder(const std::filesystem::path& path) override;
   bool createFolders(const std::filesystem::path& folder) override;
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override;

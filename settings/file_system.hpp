@@ -1,13 +1,19 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace tarvel {
 
+// Missing: nothing stands at the path. Failed: a file stands there but cannot be read (no
+// permission, held without sharing by another program, a folder), or reading it failed midway.
 enum class ReadStatus { Ok, Missing, Failed };
+
+// Takes a file's bytes a block at a time, so that no file is ever held whole.
+using ReadBlock = std::function<void(std::string_view)>;
 
 // A file opened for appending. Each step answers whether it succeeded; none throws.
 class AppendFile {
@@ -23,8 +29,10 @@ class AppendFile {
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  virtual ReadStatus read(const std::filesystem::path& file, std::string& bytes) = 0;
+  virtual ReadStatus read(const std::filesystem::path& file, const ReadBlock& consume) = 0;
   virtual bool canCreateFilesIn(const std::filesystem::path& folder) = 0;
+  // Something (a file, a folder) stands at this path.
+  virtual bool exists(const std::filesystem::path& path) = 0;
   // A folder stands at this path (a file of that name cannot be written there).
   virtual bool isFolder(const std::filesystem::path& path) = 0;
   virtual bool createFolders(const std::filesystem::path& folder) = 0;

@@ -1,12 +1,16 @@
 #include "settings/disk_file_system.hpp"
 
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "settings/settings_folder.hpp"
 #include "settings/system_folders.hpp"
@@ -43,16 +47,18 @@ class PosixAppendFile : public AppendFile {
 
 }  // namespace
 
-ReadStatus DiskFileSystem::read(const std::filesystem::path& file, std::string& bytes) {
+ReadStatus DiskFileSystem::read(const std::filesystem::path& file, const ReadBlock& consume) {
   const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0) return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
-  bytes.clear();
+  // ENOTDIR: a file stands in place of one of the folders, so this one cannot exist. EACCES and
+  // the like: the file is there, it cannot be read.
+  if (descriptor < 0)
+    return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;
   char block[65536];
   ssize_t count = 0;
   while ((count = ::read(descriptor, block, sizeof block)) != 0) {
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) break;
-    bytes.append(block, static_cast<std::size_t>(count));
+    consume(std::string_view(block, static_cast<std::size_t>(count)));
   }
   ::close(descriptor);
   return count < 0 ? ReadStatus::Failed : ReadStatus::Ok;
@@ -61,6 +67,11 @@ ReadStatus DiskFileSystem::read(const std::filesystem::path& file, std::string& 
 bool DiskFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
   // access() also answers for a read-only mount, where even root cannot write.
   return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+bool DiskFileSystem::exists(const std::filesystem::path& path) {
+  struct stat status {};
+  return ::lstat(path.c_str(), &status) == 0;
 }
 
 bool DiskFileSystem::isFolder(const std::filesystem::path& path) {
@@ -103,8 +114,27 @@ std::filesystem::path programFolder() {
   return std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
 }
 
+namespace {
+
+// The home folder the password database gives this user: HOME may be unset (a service, a cron
+// job, `env -i`). Empty when the database has no answer.
+std::string passwordHome() {
+  const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE)
+    buffer.resize(buffer.size() * 2);
+  return found && found->pw_dir ? found->pw_dir : "";
+}
+
+}  // namespace
+
 std::filesystem::path userSettingsFolder() {
-  return userConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  const char* home = std::getenv("HOME");
+  const std::string fromDatabase = home && *home ? std::string() : passwordHome();
+  return userConfigFolder(std::getenv("XDG_CONFIG_HOME"),
+                          fromDatabase.empty() ? home : fromDatabase.c_str());
 }
 
 }  // namespace settings

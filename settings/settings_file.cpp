@@ -1,4 +1,7 @@
 // Reading my kept locator at load and writing it at exit.
+#include <algorithm>
+#include <optional>
+
 #include "settings/file_system.hpp"
 #include "settings/settings_folder.hpp"
 #include "settings/settings_reader.hpp"
@@ -21,6 +24,26 @@ constexpr std::string_view kTemporaryFailed =
     "Impossible d'enregistrer le locator : l'écriture du fichier setting.tmp a échoué.";
 constexpr std::string_view kSettingsNotReplaced =
     "Impossible d'enregistrer le locator : le fichier SavLoc.ini n'a pas pu être remplacé.";
+constexpr std::string_view kSettingsUnreadable =
+    "Impossible de lire le locator enregistré : le fichier SavLoc.ini n'a pas pu être lu. Il "
+    "restera tel quel, sauf si vous cochez Sauve.";
+
+std::string notAFolder(const std::filesystem::path& path) {
+  return "Impossible d'enregistrer le locator : " + settings::pathText(path) +
+         " n'est pas un dossier.";
+}
+
+// The file that stands where the settings folder or one of its parents should be (~/.config made
+// a file by mistake), if any.
+std::optional<std::filesystem::path> fileInTheWay(FileSystem& files,
+                                                  const std::filesystem::path& folder) {
+  for (auto path = folder; !path.empty(); path = path.parent_path()) {
+    if (files.isFolder(path)) return std::nullopt;
+    if (files.exists(path)) return path;
+    if (path == path.parent_path()) break;
+  }
+  return std::nullopt;
+}
 
 // What to tell the user when the old file stands, found by looking at the folder after the fact:
 // the file system answers only yes or no at each step.
@@ -44,22 +67,42 @@ std::filesystem::path WinDurOzirozador::chooseSettingsFolder() {
   return folder;
 }
 
+// Only the last item counts, so only the last one is kept: a file of any size is read in bounded
+// memory. A missing file keeps no locator and nothing is created at load; a file that is there
+// but cannot be read is reported, and left alone at exit unless the user checks the box.
 void WinDurOzirozador::readSettings() {
   chooseSettingsFolder();
-  std::string bytes;
-  // A missing or unreadable file keeps no locator; nothing is created at load.
-  if (platform().fileSystem().read(settings::textPath(settingsPath), bytes) != ReadStatus::Ok)
-    return;
-  settings::forEachItem(
-      bytes, [this](std::string_view item) { Text_M_Loc.setText(cp1252::decode(item)); });
+  std::optional<std::string> last;
+  settings::ItemReader reader([&last](std::string_view item) { last = std::string(item); });
+  const ReadStatus status = platform().fileSystem().read(
+      settings::textPath(settingsPath), [&reader](std::string_view block) { reader.feed(block); });
+  reader.finish();
+  settingsUnreadable = status == ReadStatus::Failed;
+  if (settingsUnreadable) message(kSettingsUnreadable, MessageIcon::Exclamation);
+  if (status == ReadStatus::Ok && last) Text_M_Loc.setText(cp1252::decode(*last));
+}
+
+// Deviation: entering my longitude's direction box (Tab reaches it) empties my locator, since
+// that selects encoding; a keyboard user would lose the kept locator without ever seeing it. So
+// when the locator is to be kept, its field is empty and my six coordinates all hold text, they
+// are encoded first, as my Calcul command does.
+void WinDurOzirozador::encodeLocatorToKeep() {
+  const auto filled = [](const TextField* field) { return !field->text().empty(); };
+  if (Check_Sauve.value() == 1 && Text_M_Loc.text().empty() &&
+      std::all_of(Mon.coordinates.begin(), Mon.coordinates.end(), filled))
+    Com_M_Click();
 }
 
 void WinDurOzirozador::writeSettings() {
+  if (settingsUnreadable && Check_Sauve.value() == 0) return;
+  encodeLocatorToKeep();
   const auto folder = chooseSettingsFolder();
   FileSystem& files = platform().fileSystem();
   const std::string line = settings::settingsLine(Check_Sauve.value() == 1, Text_M_Loc.text());
   if (!files.createFolders(folder)) {
-    message(kFolderProtected, MessageIcon::Exclamation);
+    const auto inTheWay = fileInTheWay(files, folder);
+    message(inTheWay ? notAFolder(*inTheWay) : std::string(kFolderProtected),
+            MessageIcon::Exclamation);
     return;
   }
   const auto result = settings::saveSettingsLine(files, folder, line);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,7 +13,35 @@
 //     the closing quote up to the separator is skipped; an opening quote without a closing one on
 //     its line takes the rest of the line;
 //   - an unquoted item is plain text up to the separator, trailing spaces removed.
+// An item is cut at kMaxItemLength bytes (before its trailing spaces are removed): no locator
+// needs more, and a file of any size is read in bounded memory.
 namespace tarvel::settings {
+
+inline constexpr std::size_t kMaxItemLength = 64;
+
+// Reads the items from the bytes as they come, a block at a time (a block may end anywhere, even
+// between a CR and its LF), and hands each one over when it is complete.
+class ItemReader {
+ public:
+  explicit ItemReader(std::function<void(std::string_view)> onItem) : onItem_(std::move(onItem)) {}
+
+  void feed(std::string_view bytes);
+  // The end of the file completes the item under way.
+  void finish();
+
+ private:
+  enum class State { Between, AfterCarriageReturn, Leading, Unquoted, Quoted, AfterQuote };
+
+  std::size_t plainRun(std::string_view bytes) const;
+  void take(char c);
+  void keep(std::string_view text);
+  void endItem(char separator);
+  void emit();
+
+  std::function<void(std::string_view)> onItem_;
+  State state_ = State::Between;
+  std::string item_;
+};
 
 void forEachItem(std::string_view bytes, const std::function<void(std::string_view)>& visit);
 

@@ -17,9 +17,12 @@ namespace {
 // must start on a line of its own, or the reader would take it as the end of the stale item.
 std::string lineAfterStaleContent(FileSystem& files, const std::filesystem::path& temporary,
                                   std::string_view line) {
-  std::string stale;
-  const bool unfinished = files.read(temporary, stale) == ReadStatus::Ok && !stale.empty() &&
-                          stale.back() != '\n' && stale.back() != '\r';
+  char lastByte = '\n';
+  const auto keepLast = [&lastByte](std::string_view block) {
+    if (!block.empty()) lastByte = block.back();
+  };
+  const bool unfinished =
+      files.read(temporary, keepLast) == ReadStatus::Ok && lastByte != '\n' && lastByte != '\r';
   return (unfinished ? "\r\n" : "") + std::string(line);
 }
 

@@ -10,7 +10,8 @@ namespace tarvel::settings {
 std::filesystem::path programFolder();
 
 // Tarvel's folder among the user's settings: $XDG_CONFIG_HOME/tarvel (by default
-// ~/.config/tarvel) on Linux, %APPDATA%\Tarvel on Windows.
+// ~/.config/tarvel, the home taken from the password database when HOME is unset) on Linux,
+// %APPDATA%\Tarvel on Windows.
 std::filesystem::path userSettingsFolder();
 
 }  // namespace tarvel::settings

@@ -62,19 +62,20 @@ bool isMissing(DWORD error) {
 
 }  // namespace
 
-ReadStatus DiskFileSystem::read(const std::filesystem::path& file, std::string& bytes) {
-  // A folder opened without FILE_FLAG_BACKUP_SEMANTICS fails with "access denied": Failed.
+ReadStatus DiskFileSystem::read(const std::filesystem::path& file, const ReadBlock& consume) {
+  // A file held without sharing by another program (ERROR_SHARING_VIOLATION), one the user may
+  // not read, or a folder opened without FILE_FLAG_BACKUP_SEMANTICS (ERROR_ACCESS_DENIED) is
+  // there but cannot be read: Failed.
   const auto handle = owned(::CreateFileW(file.c_str(), GENERIC_READ,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) return isMissing(::GetLastError()) ? ReadStatus::Missing : ReadStatus::Failed;
-  bytes.clear();
   char block[65536];
   for (;;) {
     DWORD count = 0;
     if (!::ReadFile(handle.get(), block, sizeof block, &count, nullptr)) return ReadStatus::Failed;
     if (count == 0) return ReadStatus::Ok;
-    bytes.append(block, count);
+    consume(std::string_view(block, count));
   }
 }
 
@@ -90,6 +91,10 @@ bool DiskFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
       probe.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
       FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
   return handle != nullptr;
+}
+
+bool DiskFileSystem::exists(const std::filesystem::path& path) {
+  return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool DiskFileSystem::isFolder(const std::filesystem::path& path) {

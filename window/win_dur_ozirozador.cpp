@@ -47,6 +47,9 @@ void WinDurOzirozador::bindEvents() {
 }
 
 void WinDurOzirozador::show() {
+  // The clock reads the time from the first paint, not 00:00:00 until the first tick a second
+  // later (a locator typed in that second would get the hour 0).
+  Timer1_Timer();
   const auto order = tabOrder();
   if (!order.empty()) setFocus(*order.front());
 }

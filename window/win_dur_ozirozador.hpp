@@ -85,8 +85,9 @@ class WinDurOzirozador : public Form {
   std::optional<double> Azimut;
   std::optional<int> Decal_Heure;
   std::string Lon_Deg_Son;
-  std::string folderPath;    // with its trailing separator, from the load on
-  std::string settingsPath;  // from the load on
+  std::string folderPath;           // with its trailing separator, from the load on
+  std::string settingsPath;         // from the load on
+  bool settingsUnreadable = false;  // the file was there at load but could not be read
 
   StationRecord Mon;
   StationRecord Son;
@@ -132,7 +133,8 @@ class WinDurOzirozador : public Form {
   void Comhelp_Click();
   void Label6_Click(int index);
 
-  // The window opens: the focus goes to the first control of the Tab order.
+  // The window opens: the clock shows the time, the focus goes to the first control of the Tab
+  // order.
   void show();
   // The bearing the needle shows in whole degrees, none at rest; and as text ("224°", or empty).
   std::optional<int> needleBearing() const;
@@ -159,6 +161,7 @@ class WinDurOzirozador : public Form {
 
   std::filesystem::path chooseSettingsFolder();
   void readSettings();
+  void encodeLocatorToKeep();
   void writeSettings();
 };
 

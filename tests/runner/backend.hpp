@@ -47,6 +47,11 @@ class Backend {
   // controls to read back; empty when they agree.
   virtual std::string shownDifference() { return {}; }
 
+  // Before `load`, on every toolkit: the time of day, and a file that is there but cannot be read.
+  void setTime(const TimeOfDay& time) { script().time = time; }
+  void makeUnreadable(const std::filesystem::path& file) {
+    script().unreadableFiles().insert(file.lexically_normal());
+  }
   // The same on every toolkit: the timer's tick comes from the scenario's clock.
   void tick(const TimeOfDay& time) {
     script().time = time;

@@ -118,7 +118,7 @@ class Run {
   };
 
  public:
-  static const std::array<Rule, 22> kCommands;
+  static const std::array<Rule, 24> kCommands;
 
   static const Rule* ruleOf(std::string_view word) {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
@@ -176,6 +176,12 @@ class Run {
       fail(command, "no file " + text(command, 0), quote(readBytes(path)));
     }
   }
+  // A file that is there but cannot be read, as when another program holds it without sharing.
+  void unreadable(const Command& command) {
+    file(command);
+    unreadable_.push_back(folder_ / text(command, 0));
+  }
+  void time(const Command& command) { time_ = timeOf(command); }
   void date(const Command& command) {
     const std::string& value = text(command, 0);
     int year = 0, month = 0, day = 0;
@@ -185,6 +191,9 @@ class Run {
   }
   void load(const Command&) {
     backend_.create({folder_, userFolder_}, date_);
+    backend_.setTime(time_);
+    for (const auto& file : unreadable_)
+      backend_.makeUnreadable(file);
     window_ = &backend_.window();
     loaded_ = true;
     backend_.onEventLoopPass([this] { afterEventLoopPass(); });
@@ -223,13 +232,14 @@ class Run {
     if (!backend_.click(control(command, text(command, 0))))
       fail(command, "a clickable " + text(command, 0), "disabled, hidden or not clickable");
   }
-  void clock(const Command& command) {
+  TimeOfDay timeOf(const Command& command) const {
     TimeOfDay time;
     if (std::sscanf(text(command, 0).c_str(), "%2d:%2d:%2d", &time.hour, &time.minute,
                     &time.second) != 3)
       throw SyntaxError(command.line, "a time is HH:MM:SS");
-    backend_.tick(time);
+    return time;
   }
+  void clock(const Command& command) { backend_.tick(timeOf(command)); }
   void duringSweep(const Command& command) {
     const auto step = parseNumber(text(command, 0));
     if (!step || *step < 1) throw SyntaxError(command.line, "a step counts from 1");
@@ -422,6 +432,8 @@ class Run {
   std::filesystem::path folder_;
   std::filesystem::path userFolder_;
   CalendarDate date_{2026, 12, 6};
+  TimeOfDay time_;
+  std::vector<std::filesystem::path> unreadable_;
   WinDurOzirozador* window_ = nullptr;
   bool loaded_ = false;
   bool unloaded_ = false;
@@ -430,8 +442,10 @@ class Run {
   std::optional<CheckFailed> nestedFailure_;
 };
 
-const std::array<Run::Rule, 22> Run::kCommands{{
+const std::array<Run::Rule, 24> Run::kCommands{{
     {"file", {2, 2}, Phase::Setup, &Run::file},
+    {"unreadable", {2, 2}, Phase::Setup, &Run::unreadable},
+    {"time", {1, 1}, Phase::Setup, &Run::time},
     {"nofile", {1, 1}, Phase::Setup, &Run::noFile},
     {"date", {1, 1}, Phase::Setup, &Run::date},
     {"load", {0, 0}, Phase::Setup, &Run::load},

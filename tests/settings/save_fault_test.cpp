@@ -9,6 +9,7 @@
 
 #include "settings/disk_file_system.hpp"
 #include "settings/settings_folder.hpp"
+#include "settings/settings_reader.hpp"
 #include "tests/support/faulty_file_system.hpp"
 #include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
@@ -35,6 +36,9 @@ const std::string kTemporaryIsFolder =
     refused("le fichier setting.tmp ne peut être écrit, c'est un dossier.");
 const std::string kTemporaryFailed = refused("l'écriture du fichier setting.tmp a échoué.");
 const std::string kSettingsNotReplaced = refused("le fichier SavLoc.ini n'a pas pu être remplacé.");
+constexpr std::string_view kSettingsUnreadable =
+    "Impossible de lire le locator enregistré : le fichier SavLoc.ini n'a pas pu être lu. Il "
+    "restera tel quel, sauf si vous cochez Sauve.";
 constexpr std::string_view kOldLocator = "JN23XX";
 constexpr std::string_view kNewLocator = "IO91WM";
 
@@ -214,6 +218,11 @@ TEST_P(FolderInTheWayTest, MessageNamesTheFileThatCouldNotBeWritten) {
   if (!settingsInTheWay) writeFile(folders.program() / "SavLoc.ini", lineOf(true, kOldLocator));
 
   ProgramRun run(folders);
+  if (settingsInTheWay) {  // it is there and cannot be read: said at load already
+    ASSERT_EQ(run.platform.messages.size(), 1u);
+    EXPECT_EQ(run.platform.messages[0].text, kSettingsUnreadable);
+    run.platform.messages.clear();
+  }
   EXPECT_NO_THROW(exitKeeping(run, true, kNewLocator));
 
   expectExitMessage(run.platform, c.message);
@@ -279,6 +288,7 @@ TEST(RealDiskFaultTest, TemporaryFileCutInsideALineStillLetsTheNewLineCount) {
   expectNextStartReads(folders, kNewLocator);
 }
 
+// The item is cut where it is read; the file itself is left whole when the save fails.
 TEST(RealDiskFaultTest, TenMegabyteLineLoadsAndStaysWholeWhenTheSaveFails) {
   SettingsFolders folders;
   const auto settings = folders.program() / "SavLoc.ini";
@@ -287,7 +297,7 @@ TEST(RealDiskFaultTest, TenMegabyteLineLoadsAndStaysWholeWhenTheSaveFails) {
 
   {
     ProgramRun run(folders);  // the locator check refuses it with its own message
-    EXPECT_EQ(run.window.Text_M_Loc.text().size(), huge.size() - 4);
+    EXPECT_EQ(run.window.Text_M_Loc.text().size(), settings::kMaxItemLength);
     EXPECT_EQ(run.window.Check_Sauve.value(), 1);
     folders.files.failingStep = SaveStep::Replace;
     test_support::setKeepBox(run.window, false);
@@ -303,8 +313,9 @@ TEST(RealDiskFaultTest, TenMegabyteLineLoadsAndStaysWholeWhenTheSaveFails) {
   EXPECT_EQ(readFile(settings), lineOf(false, ""));
 }
 
-// A user folder that cannot be created (%APPDATA% or ~/.config under a file, a read-only profile)
-// while the program's folder is read-only: the message, and the old file whole.
+// A user folder that cannot be created (%APPDATA% or ~/.config under a file) while the program's
+// folder is read-only: the message names the file in the way, and the old file stays whole.
+// Regression: it said the folder was write-protected.
 TEST(RealDiskFaultTest, UnwritableUserFolderIsReportedAndTheOldFileStaysWhole) {
   SettingsFolders folders;
   writeFile(folders.program() / "SavLoc.ini", lineOf(true, kOldLocator));
@@ -317,7 +328,7 @@ TEST(RealDiskFaultTest, UnwritableUserFolderIsReportedAndTheOldFileStaysWhole) {
   EXPECT_EQ(run.window.Text_M_Loc.text(), "");  // the user folder is where the settings are read
   EXPECT_NO_THROW(exitKeeping(run, true, kNewLocator));
 
-  expectExitMessage(run.platform, kFolderProtected);
+  expectExitMessage(run.platform, refused(settings::pathText(blocker) + " n'est pas un dossier."));
   EXPECT_TRUE(run.platform.programEnded);
   EXPECT_EQ(readFile(folders.program() / "SavLoc.ini"), lineOf(true, kOldLocator));
   EXPECT_EQ(readFile(blocker), "not a folder");

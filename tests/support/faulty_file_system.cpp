@@ -61,12 +61,17 @@ bool FaultyFileSystem::isReadOnly(const std::filesystem::path& path) const {
   });
 }
 
-ReadStatus FaultyFileSystem::read(const std::filesystem::path& file, std::string& bytes) {
-  return disk_.read(file, bytes);
+ReadStatus FaultyFileSystem::read(const std::filesystem::path& file, const ReadBlock& consume) {
+  if (unreadableFiles.count(file.lexically_normal()) > 0) return ReadStatus::Failed;
+  return disk_.read(file, consume);
 }
 
 bool FaultyFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
   return !isReadOnly(folder) && disk_.canCreateFilesIn(folder);
+}
+
+bool FaultyFileSystem::exists(const std::filesystem::path& path) {
+  return disk_.exists(path);
 }
 
 bool FaultyFileSystem::isFolder(const std::filesystem::path& path) {

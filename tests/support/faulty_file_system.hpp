@@ -25,7 +25,7 @@ enum class Moment { Before, After };
 // Passes every call to another file system, except that it can fail one step of a save the way a
 // full or failing disk does, refuse to create anything in chosen folders (a read-only mount, which
 // stops root too), and report each step to a callback just before it runs and just after it
-// succeeded (a child process kills itself there).
+// succeeded (a child process kills itself there), and fail the reading of chosen files.
 class FaultyFileSystem : public FileSystem {
  public:
   explicit FaultyFileSystem(FileSystem& disk) : disk_(disk) {}
@@ -33,6 +33,8 @@ class FaultyFileSystem : public FileSystem {
   std::optional<SaveStep> failingStep;
   std::function<void(SaveStep, Moment)> onStep;
   std::set<std::filesystem::path> readOnlyFolders;
+  // There, but their reading fails, as when another program holds them without sharing.
+  std::set<std::filesystem::path> unreadableFiles;
 
   // The steps of a save, each of which can be made to fail.
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override;
@@ -40,9 +42,10 @@ class FaultyFileSystem : public FileSystem {
   bool syncFolder(const std::filesystem::path& folder) override;
   // Passed on to the disk; nothing is created or removed in a read-only folder.
   bool canCreateFilesIn(const std::filesystem::path& folder) override;
+  bool exists(const std::filesystem::path& path) override;
   bool isFolder(const std::filesystem::path& path) override;
   bool createFolders(const std::filesystem::path& folder) override;
-  ReadStatus read(const std::filesystem::path& file, std::string& bytes) override;
+  ReadStatus read(const std::filesystem::path& file, const ReadBlock& consume) override;
   bool remove(const std::filesystem::path& file) override;
 
   // Runs one step: reports it, fails it when chosen, otherwise does it on the disk.

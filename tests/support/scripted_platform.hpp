@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tests/support/faulty_file_system.hpp"
 #include "window/platform.hpp"
 
 namespace tarvel {
@@ -18,6 +20,7 @@ struct RecordedMessage {
 
 // What a test sets of a platform and reads back from it.
 struct PlatformScript {
+  virtual ~PlatformScript() = default;
   struct Folders {
     std::filesystem::path program, user;
   };
@@ -31,11 +34,14 @@ struct PlatformScript {
   std::function<void()> onEventLoopPass;
   long eventLoopPasses = 0;
   bool programEnded = false;
+
+  // Files whose reading fails (their paths made lexically normal).
+  virtual std::set<std::filesystem::path>& unreadableFiles() = 0;
 };
 
 // A platform under a test's control, on any toolkit: message boxes are recorded and answered OK
-// at once, the clock, the date and the folders are the test's, and each pass of the event loop
-// runs the toolkit's own pass and then the test's hook.
+// at once, the clock, the date and the folders are the test's, the files it names cannot be read,
+// and each pass of the event loop runs the toolkit's own pass and then the test's hook.
 template <typename Toolkit>
 class Scripted : public Toolkit, public PlatformScript {
  public:
@@ -58,6 +64,11 @@ class Scripted : public Toolkit, public PlatformScript {
     Toolkit::endProgram();
     programEnded = true;
   }
+  FileSystem& fileSystem() override { return disk_; }
+  std::set<std::filesystem::path>& unreadableFiles() override { return disk_.unreadableFiles; }
+
+ private:
+  test_support::FaultyFileSystem disk_{Toolkit::fileSystem()};
 };
 
 }  // namespace tarvel

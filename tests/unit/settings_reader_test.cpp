@@ -8,6 +8,14 @@
 #include "settings/settings_folder.hpp"
 #include "settings/settings_reader.hpp"
 #include "settings/settings_writer.hpp"
+#include "settings/system_folders.hpp"
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#endif
 
 namespace tarvel::settings {
 namespace {
@@ -32,6 +40,16 @@ TEST_P(ReaderTest, FindsTheItems) {
   }
 }
 
+// The disk hands the file over in blocks that may end anywhere, even between a CR and its LF.
+TEST_P(ReaderTest, FindsTheSameItemsOneByteAtATime) {
+  std::vector<std::string> items;
+  ItemReader reader([&](std::string_view item) { items.emplace_back(item); });
+  for (const char c : GetParam().bytes)
+    reader.feed(std::string_view(&c, 1));
+  reader.finish();
+  EXPECT_EQ(items, GetParam().items);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Files, ReaderTest,
     ::testing::Values(
@@ -53,11 +71,15 @@ INSTANTIATE_TEST_SUITE_P(
             "bytesKeptAsTheyAre", std::string("\"\xC9\0\"\r\n", 6), {std::string("\xC9\0", 2)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Reader, ReadsATenMegabyteLineWhole) {
-  const std::string locator(10'000'000, 'J');
-  EXPECT_EQ(lastItem("\"" + locator + "\"\r\n"), locator);
-  EXPECT_EQ(lastItem(locator), locator);
-  EXPECT_EQ(lastItem("\"" + locator), locator);
+// Regression: a 50 MB item was held whole, shown whole in my locator field and written back
+// whole at exit.
+TEST(Reader, CutsALongItem) {
+  const std::string huge(10'000'000, 'J');
+  const std::string cut(kMaxItemLength, 'J');
+  EXPECT_EQ(lastItem("\"" + huge + "\"\r\n"), cut);
+  EXPECT_EQ(lastItem(huge), cut);
+  EXPECT_EQ(lastItem("\"" + huge), cut);
+  EXPECT_EQ(lastItem(huge + "\r\n\"IO91WM\"\r\n"), "IO91WM");
 }
 
 struct LineCase {
@@ -116,6 +138,24 @@ TEST(SettingsFolder, UserFolderFollowsXdgConfigHome) {
   EXPECT_EQ(userConfigFolder(nullptr, "/home/f6abc"), "/home/f6abc/.config/tarvel");
   EXPECT_EQ(userConfigFolder("", "/home/f6abc"), "/home/f6abc/.config/tarvel");
   EXPECT_EQ(userConfigFolder("relative", "/home/f6abc"), "/home/f6abc/.config/tarvel");
+}
+
+// Regression: with HOME unset the home was "/", and root wrote /.config/tarvel/SavLoc.ini.
+TEST(SettingsFolder, HomeFromThePasswordDatabaseWhenHomeIsUnset) {
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const std::string savedXdg = xdg ? xdg : "";
+  ::unsetenv("HOME");
+  ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+  const std::filesystem::path folder = userSettingsFolder();
+  if (!home.empty()) ::setenv("HOME", home.c_str(), 1);
+  if (xdg)
+    ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+  else
+    ::unsetenv("XDG_CONFIG_HOME");
+  const passwd* entry = ::getpwuid(::getuid());
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(folder, std::filesystem::path(entry->pw_dir) / ".config" / "tarvel");
 }
 #endif
 

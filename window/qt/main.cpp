@@ -1,20 +1,29 @@
 // Tarvel: locator, distance and azimuth between my station and the correspondent's.
 #include <QApplication>
+#include <memory>
 
+#include "window/qt/close_on_signals.hpp"
+#include "window/qt/command_line.hpp"
 #include "window/qt/fonts.hpp"
 #include "window/qt/qt_platform.hpp"
 #include "window/qt/window_view.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 int main(int argc, char** argv) {
+  if (const auto status = tarvel::qt::answerCommandLine(argc, argv)) return *status;
+  auto displayCheck = std::make_unique<tarvel::qt::DisplayCheck>();
   QApplication application(argc, argv);
+  displayCheck.reset();
   QApplication::setApplicationName(QStringLiteral("Tarvel"));
+  // Docks and Wayland compositors match the window to its launcher and icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarvel.tarvel"));
   tarvel::qt::installFontSubstitutes();
 
   tarvel::qt::QtPlatform platform;
   tarvel::WinDurOzirozador window(platform);
   tarvel::qt::WindowView view(window);
   platform.attach(view);
+  const tarvel::qt::CloseOnSignals closeOnSignals([&view] { view.close(); });
   window.Form_Load();
   if (window.ended()) return 0;
   view.show();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QSocketNotifier;
+
+namespace tarvel::qt {
+
+// SIGTERM (a logout, kill, a service manager), SIGHUP and SIGINT close the window the way the
+// user does, so that the closing sequence keeps the locator before the program ends. The signal
+// handler only writes a byte into a pipe (the self-pipe trick): the closing runs later, on the
+// user-interface thread, when the event loop reads it.
+class CloseOnSignals : public QObject {
+ public:
+  explicit CloseOnSignals(std::function<void()> close);
+  ~CloseOnSignals() override;
+
+ private:
+  bool watch();
+  void signalled();
+
+  std::function<void()> close_;
+  int pipe_[2] = {-1, -1};
+  QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace tarvel::qt
