@@ -5,7 +5,6 @@
 #include "window/control_visit.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win32/twips.hpp"
-#include "window/win32/utf16.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::win32 {
@@ -37,18 +36,6 @@ void drawCircle(HDC dc, const Shape& shape, UINT dpi, bool filled) {
   const SelectedObject selectedBrush(dc, fill ? fill.get() : GetStockObject(NULL_BRUSH));
   const RECT box = pixels(design.box, dpi);
   Ellipse(dc, box.left, box.top, box.right, box.bottom);
-}
-
-// A caption may be wider than its box with another system's fonts: it is shown in full.
-void drawLabel(HDC dc, const Label& label, UINT dpi, FontSet& fonts) {
-  const ControlDesign& design = label.design();
-  const SelectedObject selected(dc, fonts.fontOf(design.font));
-  SetTextColor(dc, toColorRef(design.foreground.value_or(kDefaultLine)));
-  RECT box = pixels(design.box, dpi);
-  const UINT alignment = design.alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
-  const std::wstring caption = toUtf16(label.caption());
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
-            alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
 void fill(HDC dc, const RECT& area, const Rgb& colour) {
@@ -83,14 +70,28 @@ void Canvas::drawPicture(HDC dc, UINT dpi) {
              SRCCOPY);
 }
 
-void Canvas::paint(HDC target, UINT dpi, FontSet& fonts) {
-  ++paints_;
+HBITMAP Canvas::ground(HDC compatible, UINT dpi) {
+  if (ground_ && groundDpi_ == dpi) return ground_.get();
   const SIZE size = clientSize(dpi);
-  const UniqueMemoryDc buffer(CreateCompatibleDC(target));
-  const UniqueBitmap pixels(CreateCompatibleBitmap(target, size.cx, size.cy));
-  const SelectedObject selected(buffer.get(), pixels.get());
-  HDC dc = buffer.get();
+  ground_.reset(CreateCompatibleBitmap(compatible, size.cx, size.cy));
+  groundBrush_.reset();
+  groundDpi_ = dpi;
+  if (!ground_) return nullptr;
+  const UniqueMemoryDc dc(CreateCompatibleDC(compatible));
+  if (!dc) return ground_.get();
+  const SelectedObject selected(dc.get(), ground_.get());
+  drawGround(dc.get(), dpi);
+  return ground_.get();
+}
 
+HBRUSH Canvas::groundBrush(HDC compatible, UINT dpi) {
+  HBITMAP bitmap = ground(compatible, dpi);
+  if (!groundBrush_ && bitmap) groundBrush_.reset(CreatePatternBrush(bitmap));
+  return groundBrush_ ? groundBrush_.get() : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+void Canvas::drawGround(HDC dc, UINT dpi) {
+  const SIZE size = clientSize(dpi);
   fill(dc, {0, 0, size.cx, size.cy}, kGround);
   drawPicture(dc, dpi);
   drawCircle(dc, window_.Shape3, dpi, false);
@@ -101,12 +102,22 @@ void Canvas::paint(HDC target, UINT dpi, FontSet& fonts) {
                                },
                                [](const auto&) {}});
   }
-  SetBkMode(dc, TRANSPARENT);
-  for (const Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](const Label& label) {
-                                 if (label.visible()) drawLabel(dc, label, dpi, fonts);
-                               },
-                               [](const auto&) {}});
+}
+
+void Canvas::paint(HDC target, UINT dpi) {
+  ++paints_;
+  const SIZE size = clientSize(dpi);
+  const UniqueMemoryDc buffer(CreateCompatibleDC(target));
+  const UniqueBitmap pixels(CreateCompatibleBitmap(target, size.cx, size.cy));
+  if (!buffer || !pixels) return;
+  const SelectedObject selected(buffer.get(), pixels.get());
+  HDC dc = buffer.get();
+  if (HBITMAP groundBitmap = ground(target, dpi)) {
+    const UniqueMemoryDc source(CreateCompatibleDC(target));
+    const SelectedObject selectedGround(source.get(), groundBitmap);
+    BitBlt(dc, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+  } else {
+    drawGround(dc, dpi);
   }
   // The needle last but for its pivot: nothing hides it.
   drawLine(dc, window_.Li1, dpi);

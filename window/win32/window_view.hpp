@@ -14,6 +14,7 @@
 namespace tarvel {
 class ComboBox;
 class Control;
+class Label;
 class TextField;
 class WinDurOzirozador;
 struct Rgb;
@@ -70,6 +71,7 @@ class WindowView : public BaseWindow<WindowView> {
   HWND createChild(Control& control);
   void enrol(HWND child, Control& control);
   void layout();
+  void fit(HWND child, const Label& label);
   void fitFrame();
   void dpiChanged(UINT dpi, const RECT& suggested);
 
@@ -77,7 +79,6 @@ class WindowView : public BaseWindow<WindowView> {
   void fieldNotified(TextField& field, HWND edit, WORD notification);
   void comboNotified(ComboBox& box, HWND combo, WORD notification);
   void pickSelected(ComboBox& box, HWND combo);
-  void clickAt(POINT point);
   LRESULT colours(UINT message, HDC dc, HWND child);
   HBRUSH brushOf(const Rgb& colour);
   void unload();
