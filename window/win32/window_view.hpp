@@ -67,10 +67,11 @@ class WindowView : public BaseWindow<WindowView> {
   bool typed(HWND edit, WPARAM unit);
 
   void createChildren();
-  HWND createChild(Control& control);
+  HWND createChild(Control& control, int id);
   void enrol(HWND child, Control& control);
   void layout();
   void fitFrame();
+  void loadIcons();
   void dpiChanged(UINT dpi, const RECT& suggested);
 
   void command(HWND child, WORD notification);
@@ -88,6 +89,8 @@ class WindowView : public BaseWindow<WindowView> {
   std::unique_ptr<FontSet> fonts_;
   Canvas canvas_;
   std::map<COLORREF, UniqueBrush> brushes_;
+  UniqueIcon smallIcon_;
+  UniqueIcon largeIcon_;
   std::unordered_map<const Control*, HWND> children_;
   std::unordered_map<HWND, Control*> controls_;
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
