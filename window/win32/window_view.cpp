@@ -9,6 +9,7 @@
 
 #include "window/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
+#include "window/win32/icons.hpp"
 #include "window/win32/key_codes.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win32/twips.hpp"
@@ -23,6 +24,9 @@ constexpr DWORD kFrameStyle =
 constexpr DWORD kFrameExtendedStyle = 0;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT_PTR kFieldSubclass = 1;
+// Each child's identifier is its place in the design table from here on: dialog functions,
+// accessibility tools and WM_COMMAND's low word tell the controls apart by it.
+constexpr int kFirstChildId = 1000;
 // Posted when a combo box's list closes: the list may have written into the edit, in an order
 // Windows does not promise, so the model's text is shown again once the notifications are over.
 constexpr UINT kShowModelText = WM_APP + 1;
@@ -66,6 +70,14 @@ void fitClosedHeight(HWND combo, int height) {
     field += height - (closed.bottom - closed.top);
     SendMessageW(combo, CB_SETITEMHEIGHT, -1, field);
   }
+}
+
+// The window lets go of the old icon before its owner destroys it; without a new one the class's
+// icon stays.
+void replaceIcon(HWND window, WPARAM which, UniqueIcon icon, UniqueIcon& owner) {
+  if (!icon) return;
+  SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon.get()));
+  owner = std::move(icon);
 }
 
 void caretToEnd(HWND edit) {
@@ -126,6 +138,7 @@ WindowView::WindowView(WinDurOzirozador& window)
   dpi_ = GetDpiForWindow(handle());
   fonts_ = std::make_unique<FontSet>(dpi_);
   fitFrame();
+  loadIcons();
   createChildren();
   SetTimer(handle(), kClockTimer, static_cast<UINT>(window_.Timer1.interval()), nullptr);
 }
@@ -148,16 +161,25 @@ void WindowView::fitFrame() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The title bar's and the taskbar's icons at the window's DPI.
+void WindowView::loadIcons() {
+  replaceIcon(handle(), ICON_SMALL, programIconAt(SM_CXSMICON, SM_CYSMICON, dpi_), smallIcon_);
+  replaceIcon(handle(), ICON_BIG, programIconAt(SM_CXICON, SM_CYICON, dpi_), largeIcon_);
+}
+
 void WindowView::createChildren() {
-  for (Control* control : inWindowOrder(window_.controls())) {
-    if (HWND child = createChild(*control)) enrol(child, *control);
+  const std::vector<Control*>& controls = window_.controls();
+  for (Control* control : inWindowOrder(controls)) {
+    const auto place = std::find(controls.begin(), controls.end(), control) - controls.begin();
+    if (HWND child = createChild(*control, kFirstChildId + static_cast<int>(place)))
+      enrol(child, *control);
   }
   layout();
   for (const auto& [control, child] : children_)
     sync(*control);
 }
 
-HWND WindowView::createChild(Control& control) {
+HWND WindowView::createChild(Control& control, int id) {
   const ChildClass childClass = childClassOf(control);
   if (!childClass.name) return nullptr;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | childClass.style;
@@ -169,7 +191,8 @@ HWND WindowView::createChild(Control& control) {
                                 [](const Label& label) { return toUtf16(label.caption()); },
                                 [](const auto&) { return std::wstring(); }});
   return CreateWindowExW(childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0,
-                         0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+                         0, handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 void WindowView::enrol(HWND child, Control& control) {
@@ -226,6 +249,7 @@ void WindowView::dpiChanged(UINT dpi, const RECT& suggested) {
   SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   layout();
+  loadIcons();
   // The labels paint the new ground too.
   RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }

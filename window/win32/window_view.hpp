@@ -68,11 +68,12 @@ class WindowView : public BaseWindow<WindowView> {
   bool typed(HWND edit, WPARAM unit);
 
   void createChildren();
-  HWND createChild(Control& control);
+  HWND createChild(Control& control, int id);
   void enrol(HWND child, Control& control);
   void layout();
   void fit(HWND child, const Label& label);
   void fitFrame();
+  void loadIcons();
   void dpiChanged(UINT dpi, const RECT& suggested);
 
   void command(HWND child, WORD notification);
@@ -89,6 +90,8 @@ class WindowView : public BaseWindow<WindowView> {
   std::unique_ptr<FontSet> fonts_;
   Canvas canvas_;
   std::map<COLORREF, UniqueBrush> brushes_;
+  UniqueIcon smallIcon_;
+  UniqueIcon largeIcon_;
   std::unordered_map<const Control*, HWND> children_;
   std::unordered_map<HWND, Control*> controls_;
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
