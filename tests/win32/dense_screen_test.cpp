@@ -9,8 +9,8 @@
 #include "tests/runner/win32/win32_backend.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "window/win32/canvas.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/twips.hpp"
 
 namespace tarvel::win32 {
 namespace {

@@ -1,46 +1,40 @@
 #include "window/win32/canvas.hpp"
 
-#include <algorithm>
-
 #include "window/control_visit.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/twips.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::win32 {
 namespace {
 
-// The ground of the picture, for the part of a larger screen it does not cover.
-constexpr Rgb kGround{0, 0, 64};
-constexpr Rgb kDefaultLine{0, 0, 0};
 constexpr UINT kDenseDpi = 144;
 
-void drawLine(HDC dc, const Line& line, UINT dpi) {
-  const ControlDesign& design = line.design();
-  const int width = std::max(1, static_cast<int>(design.lineWidth * dpi / kDesignDpi));
-  const UniquePen pen(
-      CreatePen(PS_SOLID, width, toColorRef(design.foreground.value_or(kDefaultLine))));
-  const SelectedObject selected(dc, pen.get());
-  const LineEnds& ends = line.ends();
-  MoveToEx(dc, pixels(ends.x1, dpi), pixels(ends.y1, dpi), nullptr);
-  LineTo(dc, pixels(ends.x2, dpi), pixels(ends.y2, dpi));
-}
-
-// The rose's circle shows its outline only, so that the globe shows through inside it.
-void drawCircle(HDC dc, const Shape& shape, UINT dpi, bool filled) {
-  const ControlDesign& design = shape.design();
-  const UniquePen pen(CreatePen(PS_SOLID, 1, toColorRef(design.foreground.value_or(kDefaultLine))));
-  const UniqueBrush fill(
-      filled ? CreateSolidBrush(toColorRef(design.background.value_or(kDefaultLine))) : nullptr);
-  const SelectedObject selectedPen(dc, pen.get());
-  const SelectedObject selectedBrush(dc, fill ? fill.get() : GetStockObject(NULL_BRUSH));
-  const RECT box = pixels(design.box, dpi);
-  Ellipse(dc, box.left, box.top, box.right, box.bottom);
+UniquePen penOf(const Rgb& colour, int width, UINT dpi) {
+  return UniquePen(
+      CreatePen(PS_SOLID, twips::penPixels(width, static_cast<int>(dpi)), toColorRef(colour)));
 }
 
 void fill(HDC dc, const RECT& area, const Rgb& colour) {
   const UniqueBrush brush(CreateSolidBrush(toColorRef(colour)));
   FillRect(dc, &area, brush.get());
+}
+
+void drawSegment(HDC dc, const scene::Segment& segment, UINT dpi) {
+  const UniquePen pen = penOf(segment.colour, segment.penWidth, dpi);
+  const SelectedObject selected(dc, pen.get());
+  const LineEnds& ends = segment.ends;
+  MoveToEx(dc, pixels(ends.x1, dpi), pixels(ends.y1, dpi), nullptr);
+  LineTo(dc, pixels(ends.x2, dpi), pixels(ends.y2, dpi));
+}
+
+void drawCircle(HDC dc, const scene::Circle& circle, UINT dpi) {
+  const UniquePen pen = penOf(circle.colour, circle.penWidth, dpi);
+  const UniqueBrush fill(circle.fill ? CreateSolidBrush(toColorRef(*circle.fill)) : nullptr);
+  const SelectedObject selectedPen(dc, pen.get());
+  const SelectedObject selectedBrush(dc, fill ? fill.get() : GetStockObject(NULL_BRUSH));
+  const RECT box = pixels(circle.box, dpi);
+  Ellipse(dc, box.left, box.top, box.right, box.bottom);
 }
 
 }  // namespace
@@ -70,6 +64,21 @@ void Canvas::drawPicture(HDC dc, UINT dpi) {
              SRCCOPY);
 }
 
+void Canvas::draw(HDC dc, const std::vector<scene::Primitive>& primitives, UINT dpi) {
+  for (const scene::Primitive& primitive : primitives) {
+    std::visit(Overloaded{
+                   [&](const scene::Ground& ground) {
+                     const SIZE size = clientSize(dpi);
+                     fill(dc, {0, 0, size.cx, size.cy}, ground.colour);
+                   },
+                   [&](const scene::Globe&) { drawPicture(dc, dpi); },
+                   [&](const scene::Segment& segment) { drawSegment(dc, segment, dpi); },
+                   [&](const scene::Circle& circle) { drawCircle(dc, circle, dpi); },
+               },
+               primitive);
+  }
+}
+
 HBITMAP Canvas::ground(HDC compatible, UINT dpi) {
   if (ground_ && groundDpi_ == dpi) return ground_.get();
   const SIZE size = clientSize(dpi);
@@ -80,7 +89,7 @@ HBITMAP Canvas::ground(HDC compatible, UINT dpi) {
   const UniqueMemoryDc dc(CreateCompatibleDC(compatible));
   if (!dc) return ground_.get();
   const SelectedObject selected(dc.get(), ground_.get());
-  drawGround(dc.get(), dpi);
+  draw(dc.get(), scene::of(window_).beneath, dpi);
   return ground_.get();
 }
 
@@ -88,20 +97,6 @@ HBRUSH Canvas::groundBrush(HDC compatible, UINT dpi) {
   HBITMAP bitmap = ground(compatible, dpi);
   if (!groundBrush_ && bitmap) groundBrush_.reset(CreatePatternBrush(bitmap));
   return groundBrush_ ? groundBrush_.get() : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-}
-
-void Canvas::drawGround(HDC dc, UINT dpi) {
-  const SIZE size = clientSize(dpi);
-  fill(dc, {0, 0, size.cx, size.cy}, kGround);
-  drawPicture(dc, dpi);
-  drawCircle(dc, window_.Shape3, dpi, false);
-  for (const Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](const Line& line) {
-                                 if (&line != &window_.Li1 && line.visible())
-                                   drawLine(dc, line, dpi);
-                               },
-                               [](const auto&) {}});
-  }
 }
 
 void Canvas::paint(HDC target, UINT dpi) {
@@ -112,16 +107,16 @@ void Canvas::paint(HDC target, UINT dpi) {
   if (!buffer || !pixels) return;
   const SelectedObject selected(buffer.get(), pixels.get());
   HDC dc = buffer.get();
+
+  const scene::Scene shown = scene::of(window_);
   if (HBITMAP groundBitmap = ground(target, dpi)) {
     const UniqueMemoryDc source(CreateCompatibleDC(target));
     const SelectedObject selectedGround(source.get(), groundBitmap);
     BitBlt(dc, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
   } else {
-    drawGround(dc, dpi);
+    draw(dc, shown.beneath, dpi);
   }
-  // The needle last but for its pivot: nothing hides it.
-  drawLine(dc, window_.Li1, dpi);
-  drawCircle(dc, window_.Shape2, dpi, true);
+  draw(dc, shown.needle, dpi);
   BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
 }
 

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "window/scene.hpp"
 #include "window/win32/handles.hpp"
 #include "window/win32/picture.hpp"
 
@@ -11,11 +14,11 @@ class WinDurOzirozador;
 
 namespace tarvel::win32 {
 
-// What the window paints itself, beneath every child control: the ground (the globe picture and
-// the compass rose, which never change) and the bearing needle over it. The labels are child
-// windows that paint the same ground beneath their text, so that the picture shows through around
-// it. Each paint is built in a buffer and copied at once, so that the turning needle does not
-// flicker.
+// What the window paints itself, beneath every child control: the scene of the model with GDI,
+// its ground (the globe picture and the compass rose, which never change) and the bearing needle
+// over it. The labels are child windows that paint the same ground beneath their text, so that
+// the picture shows through around it. Each paint is built in a buffer and copied at once, so
+// that the turning needle does not flicker.
 class Canvas {
  public:
   explicit Canvas(const WinDurOzirozador& window);
@@ -27,8 +30,8 @@ class Canvas {
 
  private:
   HBITMAP ground(HDC compatible, UINT dpi);
-  void drawGround(HDC dc, UINT dpi);
   void drawPicture(HDC dc, UINT dpi);
+  void draw(HDC dc, const std::vector<scene::Primitive>& primitives, UINT dpi);
 
   const WinDurOzirozador& window_;
   Picture globe_;

@@ -3,11 +3,13 @@
 #include <cmath>
 
 #include "window/font_faces.hpp"
-#include "window/win32/twips.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/utf16.hpp"
 
 namespace tarvel::win32 {
 namespace {
+
+constexpr double kPointsPerInch = 72;
 
 int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
   *reinterpret_cast<bool*>(found) = true;
@@ -49,8 +51,8 @@ HFONT FontSet::fontOf(const std::optional<FontSpec>& wanted) {
   // A negative height asks for the character height, which is what a point size measures.
   const int height = -static_cast<int>(std::lround(fontSpec.points * dpi_ / kPointsPerInch));
   const std::wstring face = availableFace(fontSpec.face);
-  UniqueFont font(CreateFontW(height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                              ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+  UniqueFont font(CreateFontW(height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                              FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
   fonts_.push_back({fontSpec, std::move(font)});
   return fonts_.back().font.get();

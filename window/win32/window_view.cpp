@@ -9,10 +9,10 @@
 
 #include "window/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/icons.hpp"
 #include "window/win32/key_codes.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/twips.hpp"
 #include "window/win32/utf16.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
