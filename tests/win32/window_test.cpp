@@ -67,7 +67,8 @@ TEST_P(PlacementTest, EveryControlLiesWhereTheDesignPutsIt) {
     EXPECT_EQ(font.lfHeight, -std::lround(fontSpec.points * dpi / 72));
     ++checked;
   }
-  EXPECT_EQ(checked, 25);  // 12 coordinate fields, 2 locators, 4 boxes, 6 buttons, the check box
+  // 12 coordinate fields, 2 locators, 4 boxes, 6 buttons, the check box and the rose
+  EXPECT_EQ(checked, 26);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest, ::testing::Values(96u, 144u, 192u),

@@ -175,6 +175,10 @@ void WindowView::createChildren() {
       enrol(child, *control);
   }
   layout();
+  for (const auto& [control, child] : children_) {
+    const std::string_view name = control->design().accessibleName;
+    if (!isLabel(*control) && !name.empty()) properties_.setName(child, name);
+  }
   for (const auto& [control, child] : children_)
     sync(*control);
 }
@@ -186,10 +190,11 @@ HWND WindowView::createChild(Control& control, int id) {
   if (takesFocus(control)) style |= WS_TABSTOP;
   if (control.visible()) style |= WS_VISIBLE;
   if (!control.enabled()) style |= WS_DISABLED;
-  const std::wstring caption =
-      visit(control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
-                                [](const Label& label) { return toUtf16(label.caption()); },
-                                [](const auto&) { return std::wstring(); }});
+  const std::wstring caption = visit(
+      control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
+                          [](const Label& label) { return toUtf16(label.caption()); },
+                          [](const Shape& shape) { return toUtf16(shape.design().accessibleName); },
+                          [](const auto&) { return std::wstring(); }});
   return CreateWindowExW(childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0,
                          0, handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), nullptr);
@@ -211,6 +216,7 @@ void WindowView::enrol(HWND child, Control& control) {
                        controls_[parts.hwndItem] = &control;
                        controls_[parts.hwndList] = &control;
                      },
+                     [&](Shape&) { showNothing(child); },
                      [](auto&) {},
                  });
 }
@@ -261,6 +267,24 @@ void WindowView::fit(HWND child, const Label& label) {
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
+// The rose's value is what the azimuth label reads.
+void WindowView::showAzimuthOnTheRose() {
+  HWND rose = childOf(window_.Shape3);
+  if (rose && properties_.setValue(rose, window_.LabelAzimut.caption()))
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, rose, OBJID_CLIENT, CHILDID_SELF);
+}
+
+// The rose is a window for a screen reader only: with an empty window region it paints nothing and
+// clips nothing of the drawing beneath it.
+void WindowView::showNothing(HWND child) {
+  HRGN nothing = CreateRectRgn(0, 0, 0, 0);
+  if (nothing && SetWindowRgn(child, nothing, FALSE)) return;  // the window owns the region now
+  if (nothing) DeleteObject(nothing);
+  children_.erase(controlOf(child));
+  controls_.erase(child);
+  DestroyWindow(child);
+}
+
 HWND WindowView::childOf(const Control& control) const {
   const auto found = children_.find(&control);
   return found == children_.end() ? nullptr : found->second;
@@ -287,6 +311,7 @@ void WindowView::sync(const Control& control) {
                        display(child, shown);
                        if constexpr (std::is_same_v<decltype(shown), const Label&>) {
                          fit(child, shown);
+                         if (&shown == &window_.LabelAzimut) showAzimuthOnTheRose();
                        }
                      },
                  });

@@ -6,6 +6,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "window/win32/accessible_properties.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/canvas.hpp"
 #include "window/win32/fonts.hpp"
@@ -72,6 +73,8 @@ class WindowView : public BaseWindow<WindowView> {
   void enrol(HWND child, Control& control);
   void layout();
   void fit(HWND child, const Label& label);
+  void showNothing(HWND child);
+  void showAzimuthOnTheRose();
   void fitFrame();
   void loadIcons();
   void dpiChanged(UINT dpi, const RECT& suggested);
@@ -94,6 +97,7 @@ class WindowView : public BaseWindow<WindowView> {
   UniqueIcon largeIcon_;
   std::unordered_map<const Control*, HWND> children_;
   std::unordered_map<HWND, Control*> controls_;
+  AccessibleProperties properties_;
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };
