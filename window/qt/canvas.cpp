@@ -1,5 +1,6 @@
 #include "window/qt/canvas.hpp"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include "window/control_visit.hpp"
@@ -55,6 +56,16 @@ void Canvas::paint(QPainter& painter, const scene::Primitive& primitive) {
           },
       },
       primitive);
+}
+
+// Without a screen reader the sweep does no more than before.
+void Canvas::needleMoved() {
+  if (!QAccessible::isActive()) return;
+  const QString reading = QString::fromStdString(window_.needleReading());
+  if (reading == announcedReading_) return;
+  announcedReading_ = reading;
+  QAccessibleValueChangeEvent event(this, reading);
+  QAccessible::updateAccessibility(&event);
 }
 
 void Canvas::paintEvent(QPaintEvent*) {

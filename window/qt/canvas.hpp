@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 #include "window/scene.hpp"
@@ -18,6 +19,9 @@ class Canvas : public QWidget {
  public:
   Canvas(const WinDurOzirozador& window, QWidget* parent);
   long paints() const { return paints_; }
+  const WinDurOzirozador& window() const { return window_; }
+  // Tells a screen reader of a new bearing, once a whole degree.
+  void needleMoved();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -30,6 +34,7 @@ class Canvas : public QWidget {
   QPixmap globe_;
   QPixmap denseGlobe_;  // loaded on the first paint on a dense screen
   long paints_ = 0;
+  QString announcedReading_;
 };
 
 }  // namespace tarvel::qt

@@ -365,6 +365,10 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kClockTimer) window_.Timer1.tick();
       return 0;
+    case WM_HELP:
+      // F1 on any control (the message loop sends it).
+      window_.functionKey(FunctionKey::F1);
+      return TRUE;
     case WM_CLOSE:
       // The program ends from the unload sequence; the window goes when the view does.
       unload();
