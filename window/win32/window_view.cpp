@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -90,7 +91,7 @@ bool isLabel(const Control& control) {
 }
 
 // Buttons, fields, boxes and the check box; a label or the rose is only read.
-bool takesFocus(const Control& control) {
+bool isInput(const Control& control) {
   return !isLabel(control) && control.kind() != ControlKind::Shape;
 }
 
@@ -107,7 +108,7 @@ std::vector<Control*> inWindowOrder(const std::vector<Control*>& controls) {
   std::vector<Control*> inputs;
   for (Control* control : designOrder) {
     if (!childClassOf(*control).name) continue;
-    if (takesFocus(*control)) {
+    if (isInput(*control)) {
       labelsBefore[control] = std::exchange(labels, {});
       inputs.push_back(control);
     } else {
@@ -187,7 +188,7 @@ HWND WindowView::createChild(Control& control, int id) {
   const ChildClass childClass = childClassOf(control);
   if (!childClass.name) return nullptr;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | childClass.style;
-  if (takesFocus(control)) style |= WS_TABSTOP;
+  if (isInput(control)) style |= WS_TABSTOP;
   if (control.visible()) style |= WS_VISIBLE;
   if (!control.enabled()) style |= WS_DISABLED;
   const std::wstring caption = visit(
