@@ -71,7 +71,7 @@ TEST(DenseScreenTest, GlobeIsDrawnFromTheDoubleSizePicture) {
   platform.folders = {folder.path(), folder.path() / "user"};
   const WinDurOzirozador window{platform};
   Canvas canvas(window);
-  FontSet fonts(kDoubleDpi);
+  FontSet fonts(kDoubleDpi, {});
   const SIZE client = clientSize(kDoubleDpi);
   const Surface shown(client);
   canvas.paint(shown.dc(), kDoubleDpi, fonts);

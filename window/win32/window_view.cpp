@@ -96,18 +96,24 @@ std::vector<Control*> inTabOrder(const std::vector<Control*>& controls) {
 
 }  // namespace
 
-WindowView::WindowView(WinDurOzirozador& window)
-    : window_(window), dpi_(kDesignDpi), canvas_(window) {
+WindowView::WindowView(WinDurOzirozador& window, const Creation& creation)
+    : window_(window), creation_(creation), dpi_(kDesignDpi), canvas_(window) {
   const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARVEL_IDI_ICON));
   const std::wstring caption = toUtf16(design::kCaption);
-  create(caption.c_str(), {kFrameStyle, kFrameExtendedStyle, icon});
-  dpi_ = GetDpiForWindow(handle());
-  fonts_ = std::make_unique<FontSet>(dpi_);
-  fitFrame();
-  loadIcons();
-  createChildren();
+  create(caption.c_str(), {kFrameStyle, kFrameExtendedStyle, icon}, creation_);
+  // A failure from here on takes the window with it while every member is whole.
+  try {
+    dpi_ = GetDpiForWindow(handle());
+    fonts_ = std::make_unique<FontSet>(dpi_, creation_);
+    fitFrame();
+    loadIcons();
+    createChildren();
+  } catch (const CreationFailed&) {
+    destroy();
+    throw;
+  }
   SetTimer(handle(), kClockTimer, static_cast<UINT>(window_.Timer1.interval()), nullptr);
 }
 
@@ -156,9 +162,11 @@ HWND WindowView::createChild(Control& control, int id) {
   const std::wstring caption =
       visit(control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
                                 [](const auto&) { return std::wstring(); }});
-  return CreateWindowExW(childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0,
-                         0, handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleW(nullptr), nullptr);
+  HWND child = creation_.createWindow(
+      childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0, 0, handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!child) throw CreationFailed("le contrôle " + control.fullName());
+  return child;
 }
 
 void WindowView::enrol(HWND child, Control& control) {
@@ -207,10 +215,15 @@ void WindowView::layout() {
   }
 }
 
-// The fonts of the other screen replace the old ones once every control has been given them.
+// The fonts of the other screen replace the old ones once every control has been given them. If
+// Windows does not make them, the window goes on with the fonts it has, at their old size.
 void WindowView::dpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
-  const auto previousFonts = std::exchange(fonts_, std::make_unique<FontSet>(dpi_));
+  std::unique_ptr<FontSet> previousFonts;
+  try {
+    previousFonts = std::exchange(fonts_, std::make_unique<FontSet>(dpi_, creation_));
+  } catch (const CreationFailed&) {
+  }
   SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   layout();
