@@ -1,9 +1,7 @@
 // The clock label and the correspondent's approximate local time.
-#include "path/clock.hpp"
-
 #include <string>
 
-#include "geo/hour_offset.hpp"
+#include "path/clock_text.hpp"
 #include "stations/locator_text.hpp"
 #include "window/number_text.hpp"
 #include "window/win_dur_ozirozador.hpp"
@@ -19,33 +17,6 @@ std::string_view piece(std::string_view text, std::size_t start, std::size_t len
 }
 
 }  // namespace
-
-namespace path {
-namespace {
-
-void appendTwoDigits(std::string& text, int value) {
-  text.push_back(static_cast<char>('0' + value / 10 % 10));
-  text.push_back(static_cast<char>('0' + value % 10));
-}
-
-}  // namespace
-
-std::string hhmmss(const TimeOfDay& time) {
-  std::string text;
-  appendTwoDigits(text, time.hour);
-  text.push_back(':');
-  appendTwoDigits(text, time.minute);
-  text.push_back(':');
-  appendTwoDigits(text, time.second);
-  return text;
-}
-
-std::optional<int> hourOffsetOf(std::string_view longitudeDegrees) {
-  if (number_text::leadingDigits(longitudeDegrees).empty()) return std::nullopt;
-  return hourOffset(number_text::numericValue(longitudeDegrees));
-}
-
-}  // namespace path
 
 void WinDurOzirozador::Timer1_Timer() {
   LabHeure.setCaption(path::hhmmss(platform().timeOfDay()));

@@ -3,7 +3,7 @@
 
 #include <locale>
 
-#include "path/clock.hpp"
+#include "path/clock_text.hpp"
 #include "window/number_text.hpp"
 
 namespace tarvel {

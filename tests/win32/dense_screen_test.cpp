@@ -9,8 +9,8 @@
 #include "tests/runner/win32/win32_backend.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "window/win32/canvas.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/twips.hpp"
 
 namespace tarvel::win32 {
 namespace {
@@ -71,10 +71,9 @@ TEST(DenseScreenTest, GlobeIsDrawnFromTheDoubleSizePicture) {
   platform.folders = {folder.path(), folder.path() / "user"};
   const WinDurOzirozador window{platform};
   Canvas canvas(window);
-  FontSet fonts(kDoubleDpi, {});
   const SIZE client = clientSize(kDoubleDpi);
   const Surface shown(client);
-  canvas.paint(shown.dc(), kDoubleDpi, fonts);
+  canvas.paint(shown.dc(), kDoubleDpi);
 
   const Picture dense = loadPngResource(TARVEL_IDR_GLOBE_2X_PNG);
   const Picture design = loadPngResource(TARVEL_IDR_GLOBE_PNG);
@@ -85,7 +84,7 @@ TEST(DenseScreenTest, GlobeIsDrawnFromTheDoubleSizePicture) {
   copyInto(densePicture, dense, dense.size);
   const Surface blownUp(dense.size);
   copyInto(blownUp, design, dense.size);
-  // Only the compass rose, its labels and its needle cover the picture.
+  // Only the compass rose and its needle cover the picture.
   EXPECT_GT(shareOfPixelsFrom(shown, densePicture, client), 0.95);
   EXPECT_LT(shareOfPixelsFrom(shown, blownUp, client), 0.9);
 }

@@ -3,27 +3,15 @@
 #include <QPainter>
 
 #include "window/control_visit.hpp"
-#include "window/qt/twips.hpp"
-#include "window/win_dur_ozirozador.hpp"
+#include "window/qt/design_values.hpp"
+#include "window/scene.hpp"
 
 namespace tarvel::qt {
 namespace {
 
-void drawLine(QPainter& painter, const Line& line) {
-  const ControlDesign& design = line.design();
-  const Rgb colour = design.foreground.value_or(Rgb{0, 0, 0});
-  painter.setPen(QPen(toColor(colour), design.lineWidth));
-  const LineEnds& ends = line.ends();
-  painter.drawLine(pixels(ends.x1, ends.y1), pixels(ends.x2, ends.y2));
-}
-
-// The circle's outline only, so that the globe shows through inside the rose.
-void drawCircle(QPainter& painter, const Shape& shape, bool filled) {
-  const ControlDesign& design = shape.design();
-  painter.setPen(QPen(toColor(design.foreground.value_or(Rgb{0, 0, 0})), 1));
-  painter.setBrush(filled ? QBrush(toColor(design.background.value_or(Rgb{0, 0, 0})))
-                          : QBrush(Qt::NoBrush));
-  painter.drawEllipse(pixels(design.box));
+// Pen widths are logical pixels: Qt scales them with everything else on a denser screen.
+QPen penOf(const Rgb& colour, int width) {
+  return QPen(toColor(colour), width);
 }
 
 }  // namespace
@@ -45,24 +33,38 @@ const QPixmap& Canvas::globeFor(qreal devicePixelRatio) {
   return denseGlobe_;
 }
 
+void Canvas::paint(QPainter& painter, const scene::Primitive& primitive) {
+  std::visit(
+      Overloaded{
+          [&](const scene::Ground& ground) { painter.fillRect(rect(), toColor(ground.colour)); },
+          [&](const scene::Globe&) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(0, 0, globeFor(devicePixelRatioF()));
+            // The rose and the needle above the picture have smooth edges.
+            painter.setRenderHint(QPainter::Antialiasing);
+          },
+          [&](const scene::Segment& segment) {
+            painter.setPen(penOf(segment.colour, segment.penWidth));
+            const LineEnds& ends = segment.ends;
+            painter.drawLine(logical(ends.x1, ends.y1), logical(ends.x2, ends.y2));
+          },
+          [&](const scene::Circle& circle) {
+            painter.setPen(penOf(circle.colour, circle.penWidth));
+            painter.setBrush(circle.fill ? QBrush(toColor(*circle.fill)) : QBrush(Qt::NoBrush));
+            painter.drawEllipse(logical(circle.box));
+          },
+      },
+      primitive);
+}
+
 void Canvas::paintEvent(QPaintEvent*) {
   ++paints_;
   QPainter painter(this);
-  painter.fillRect(rect(), QColor(0, 0, 64));
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawPixmap(0, 0, globeFor(devicePixelRatioF()));
-  painter.setRenderHint(QPainter::Antialiasing);
-  drawCircle(painter, window_.Shape3, false);
-  // The needle is drawn last, above the rose.
-  for (const Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](const Line& line) {
-                                 if (&line != &window_.Li1 && line.visible())
-                                   drawLine(painter, line);
-                               },
-                               [](const auto&) {}});
+  const scene::Scene shown = scene::of(window_);
+  for (const auto& layer : {&shown.beneath, &shown.needle}) {
+    for (const scene::Primitive& primitive : *layer)
+      paint(painter, primitive);
   }
-  drawLine(painter, window_.Li1);
-  drawCircle(painter, window_.Shape2, true);
 }
 
 }  // namespace tarvel::qt

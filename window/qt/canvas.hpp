@@ -3,13 +3,17 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "window/scene.hpp"
+
+class QPainter;
+
 namespace tarvel {
 class WinDurOzirozador;
 }
 
 namespace tarvel::qt {
 
-// The globe picture and the compass rose with its needle, beneath every other control.
+// The picture area beneath every other control: the scene of the model, painted with QPainter.
 class Canvas : public QWidget {
  public:
   Canvas(const WinDurOzirozador& window, QWidget* parent);
@@ -20,6 +24,7 @@ class Canvas : public QWidget {
 
  private:
   const QPixmap& globeFor(qreal devicePixelRatio);
+  void paint(QPainter& painter, const scene::Primitive& primitive);
 
   const WinDurOzirozador& window_;
   QPixmap globe_;

@@ -13,9 +13,9 @@
 
 #include "window/control_visit.hpp"
 #include "window/qt/canvas.hpp"
+#include "window/qt/design_values.hpp"
 #include "window/qt/fonts.hpp"
 #include "window/qt/key_codes.hpp"
-#include "window/qt/twips.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::qt {
@@ -93,7 +93,7 @@ WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
   setObjectName(toQString(design::kWindowName));
   setWindowTitle(toQString(design::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/tarvel.png")));
-  setFixedSize(pixels(design::kClientWidth), pixels(design::kClientHeight));
+  setFixedSize(logical(design::kClientWidth), logical(design::kClientHeight));
   setFont(fontOf(design::kWindowFont));
   createWidgets();
   clockTimer_.setInterval(window_.Timer1.interval());
@@ -147,7 +147,7 @@ QWidget* WindowView::createWidget(Control& control) {
 
 void WindowView::place(QWidget& widget, const Control& control) {
   const ControlDesign& design = control.design();
-  widget.setGeometry(pixels(design.box));
+  widget.setGeometry(logical(design.box));
   if (design.font) widget.setFont(fontOf(*design.font));
   setColours(widget, design);
   widget.setAccessibleName(toQString(design.accessibleName));

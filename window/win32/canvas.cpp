@@ -1,59 +1,40 @@
 #include "window/win32/canvas.hpp"
 
-#include <algorithm>
-
 #include "window/control_visit.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/twips.hpp"
-#include "window/win32/utf16.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::win32 {
 namespace {
 
-// The ground of the picture, for the part of a larger screen it does not cover.
-constexpr Rgb kGround{0, 0, 64};
-constexpr Rgb kDefaultLine{0, 0, 0};
 constexpr UINT kDenseDpi = 144;
 
-void drawLine(HDC dc, const Line& line, UINT dpi) {
-  const ControlDesign& design = line.design();
-  const int width = std::max(1, static_cast<int>(design.lineWidth * dpi / kDesignDpi));
-  const UniquePen pen(
-      CreatePen(PS_SOLID, width, toColorRef(design.foreground.value_or(kDefaultLine))));
-  const SelectedObject selected(dc, pen.get());
-  const LineEnds& ends = line.ends();
-  MoveToEx(dc, pixels(ends.x1, dpi), pixels(ends.y1, dpi), nullptr);
-  LineTo(dc, pixels(ends.x2, dpi), pixels(ends.y2, dpi));
-}
-
-// The rose's circle shows its outline only, so that the globe shows through inside it.
-void drawCircle(HDC dc, const Shape& shape, UINT dpi, bool filled) {
-  const ControlDesign& design = shape.design();
-  const UniquePen pen(CreatePen(PS_SOLID, 1, toColorRef(design.foreground.value_or(kDefaultLine))));
-  const UniqueBrush fill(
-      filled ? CreateSolidBrush(toColorRef(design.background.value_or(kDefaultLine))) : nullptr);
-  const SelectedObject selectedPen(dc, pen.get());
-  const SelectedObject selectedBrush(dc, fill ? fill.get() : GetStockObject(NULL_BRUSH));
-  const RECT box = pixels(design.box, dpi);
-  Ellipse(dc, box.left, box.top, box.right, box.bottom);
-}
-
-// A caption may be wider than its box with another system's fonts: it is shown in full.
-void drawLabel(HDC dc, const Label& label, UINT dpi, FontSet& fonts) {
-  const ControlDesign& design = label.design();
-  const SelectedObject selected(dc, fonts.fontOf(design.font));
-  SetTextColor(dc, toColorRef(design.foreground.value_or(kDefaultLine)));
-  RECT box = pixels(design.box, dpi);
-  const UINT alignment = design.alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
-  const std::wstring caption = toUtf16(label.caption());
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
-            alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+UniquePen penOf(const Rgb& colour, int width, UINT dpi) {
+  return UniquePen(
+      CreatePen(PS_SOLID, twips::penPixels(width, static_cast<int>(dpi)), toColorRef(colour)));
 }
 
 void fill(HDC dc, const RECT& area, const Rgb& colour) {
   const UniqueBrush brush(CreateSolidBrush(toColorRef(colour)));
   FillRect(dc, &area, brush.get());
+}
+
+void drawSegment(HDC dc, const scene::Segment& segment, UINT dpi) {
+  const UniquePen pen = penOf(segment.colour, segment.penWidth, dpi);
+  const SelectedObject selected(dc, pen.get());
+  const LineEnds& ends = segment.ends;
+  MoveToEx(dc, pixels(ends.x1, dpi), pixels(ends.y1, dpi), nullptr);
+  LineTo(dc, pixels(ends.x2, dpi), pixels(ends.y2, dpi));
+}
+
+void drawCircle(HDC dc, const scene::Circle& circle, UINT dpi) {
+  const UniquePen pen = penOf(circle.colour, circle.penWidth, dpi);
+  const UniqueBrush fill(circle.fill ? CreateSolidBrush(toColorRef(*circle.fill)) : nullptr);
+  const SelectedObject selectedPen(dc, pen.get());
+  const SelectedObject selectedBrush(dc, fill ? fill.get() : GetStockObject(NULL_BRUSH));
+  const RECT box = pixels(circle.box, dpi);
+  Ellipse(dc, box.left, box.top, box.right, box.bottom);
 }
 
 }  // namespace
@@ -83,34 +64,59 @@ void Canvas::drawPicture(HDC dc, UINT dpi) {
              SRCCOPY);
 }
 
-void Canvas::paint(HDC target, UINT dpi, FontSet& fonts) {
+void Canvas::draw(HDC dc, const std::vector<scene::Primitive>& primitives, UINT dpi) {
+  for (const scene::Primitive& primitive : primitives) {
+    std::visit(Overloaded{
+                   [&](const scene::Ground& ground) {
+                     const SIZE size = clientSize(dpi);
+                     fill(dc, {0, 0, size.cx, size.cy}, ground.colour);
+                   },
+                   [&](const scene::Globe&) { drawPicture(dc, dpi); },
+                   [&](const scene::Segment& segment) { drawSegment(dc, segment, dpi); },
+                   [&](const scene::Circle& circle) { drawCircle(dc, circle, dpi); },
+               },
+               primitive);
+  }
+}
+
+HBITMAP Canvas::ground(HDC compatible, UINT dpi) {
+  if (ground_ && groundDpi_ == dpi) return ground_.get();
+  const SIZE size = clientSize(dpi);
+  ground_.reset(CreateCompatibleBitmap(compatible, size.cx, size.cy));
+  groundBrush_.reset();
+  groundDpi_ = dpi;
+  if (!ground_) return nullptr;
+  const UniqueMemoryDc dc(CreateCompatibleDC(compatible));
+  if (!dc) return ground_.get();
+  const SelectedObject selected(dc.get(), ground_.get());
+  draw(dc.get(), scene::of(window_).beneath, dpi);
+  return ground_.get();
+}
+
+HBRUSH Canvas::groundBrush(HDC compatible, UINT dpi) {
+  HBITMAP bitmap = ground(compatible, dpi);
+  if (!groundBrush_ && bitmap) groundBrush_.reset(CreatePatternBrush(bitmap));
+  return groundBrush_ ? groundBrush_.get() : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+void Canvas::paint(HDC target, UINT dpi) {
   ++paints_;
   const SIZE size = clientSize(dpi);
   const UniqueMemoryDc buffer(CreateCompatibleDC(target));
   const UniqueBitmap pixels(CreateCompatibleBitmap(target, size.cx, size.cy));
+  if (!buffer || !pixels) return;
   const SelectedObject selected(buffer.get(), pixels.get());
   HDC dc = buffer.get();
 
-  fill(dc, {0, 0, size.cx, size.cy}, kGround);
-  drawPicture(dc, dpi);
-  drawCircle(dc, window_.Shape3, dpi, false);
-  for (const Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](const Line& line) {
-                                 if (&line != &window_.Li1 && line.visible())
-                                   drawLine(dc, line, dpi);
-                               },
-                               [](const auto&) {}});
+  const scene::Scene shown = scene::of(window_);
+  if (HBITMAP groundBitmap = ground(target, dpi)) {
+    const UniqueMemoryDc source(CreateCompatibleDC(target));
+    const SelectedObject selectedGround(source.get(), groundBitmap);
+    BitBlt(dc, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+  } else {
+    draw(dc, shown.beneath, dpi);
   }
-  SetBkMode(dc, TRANSPARENT);
-  for (const Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](const Label& label) {
-                                 if (label.visible()) drawLabel(dc, label, dpi, fonts);
-                               },
-                               [](const auto&) {}});
-  }
-  // The needle last but for its pivot: nothing hides it.
-  drawLine(dc, window_.Li1, dpi);
-  drawCircle(dc, window_.Shape2, dpi, true);
+  draw(dc, shown.needle, dpi);
   BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
 }
 

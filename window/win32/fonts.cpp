@@ -3,11 +3,13 @@
 #include <cmath>
 
 #include "window/font_faces.hpp"
-#include "window/win32/twips.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/utf16.hpp"
 
 namespace tarvel::win32 {
 namespace {
+
+constexpr double kPointsPerInch = 72;
 
 int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
   *reinterpret_cast<bool*>(found) = true;

@@ -1,18 +1,18 @@
 #include "window/win32/window_view.hpp"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "window/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
+#include "window/win32/design_values.hpp"
 #include "window/win32/icons.hpp"
 #include "window/win32/key_codes.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/twips.hpp"
 #include "window/win32/utf16.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -85,12 +85,44 @@ void caretToEnd(HWND edit) {
   SendMessageW(edit, EM_SETSEL, end, end);
 }
 
-// Inputs come in Tab order: IsDialogMessageW walks the children in the order they were created.
-std::vector<Control*> inTabOrder(const std::vector<Control*>& controls) {
-  std::vector<Control*> order = controls;
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+bool isLabel(const Control& control) {
+  return control.kind() == ControlKind::Label;
+}
+
+// Buttons, fields, boxes and the check box; a label or the rose is only read.
+bool takesFocus(const Control& control) {
+  return !isLabel(control) && control.kind() != ControlKind::Shape;
+}
+
+// The order the children are created in. The inputs come in Tab order, since IsDialogMessageW
+// walks the children in that order; each comes after the labels the design writes just before
+// it, so that the static text before a field, where MSAA looks for its name, is its caption.
+std::vector<Control*> inWindowOrder(const std::vector<Control*>& controls) {
+  std::vector<Control*> designOrder = controls;
+  // The design's controls are one table: their addresses follow its rows.
+  std::sort(designOrder.begin(), designOrder.end(),
+            [](const Control* a, const Control* b) { return &a->design() < &b->design(); });
+  std::unordered_map<const Control*, std::vector<Control*>> labelsBefore;
+  std::vector<Control*> labels;
+  std::vector<Control*> inputs;
+  for (Control* control : designOrder) {
+    if (!childClassOf(*control).name) continue;
+    if (takesFocus(*control)) {
+      labelsBefore[control] = std::exchange(labels, {});
+      inputs.push_back(control);
+    } else {
+      labels.push_back(control);
+    }
+  }
+  std::stable_sort(inputs.begin(), inputs.end(), [](const Control* a, const Control* b) {
     return a->design().tabIndex < b->design().tabIndex;
   });
+  std::vector<Control*> order;
+  for (Control* input : inputs) {
+    order.insert(order.end(), labelsBefore[input].begin(), labelsBefore[input].end());
+    order.push_back(input);
+  }
+  order.insert(order.end(), labels.begin(), labels.end());
   return order;
 }
 
@@ -143,7 +175,7 @@ void WindowView::loadIcons() {
 
 void WindowView::createChildren() {
   const std::vector<Control*>& controls = window_.controls();
-  for (Control* control : inTabOrder(controls)) {
+  for (Control* control : inWindowOrder(controls)) {
     const auto place = std::find(controls.begin(), controls.end(), control) - controls.begin();
     if (HWND child = createChild(*control, kFirstChildId + static_cast<int>(place)))
       enrol(child, *control);
@@ -156,11 +188,13 @@ void WindowView::createChildren() {
 HWND WindowView::createChild(Control& control, int id) {
   const ChildClass childClass = childClassOf(control);
   if (!childClass.name) return nullptr;
-  DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | childClass.style;
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | childClass.style;
+  if (takesFocus(control)) style |= WS_TABSTOP;
   if (control.visible()) style |= WS_VISIBLE;
   if (!control.enabled()) style |= WS_DISABLED;
   const std::wstring caption =
       visit(control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
+                                [](const Label& label) { return toUtf16(label.caption()); },
                                 [](const auto&) { return std::wstring(); }});
   HWND child = creation_.createWindow(
       childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0, 0, handle(),
@@ -200,6 +234,7 @@ void WindowView::layout() {
     const int height = box.bottom - box.top;
     SetWindowPos(child, nullptr, box.left, box.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     visit(*control, Overloaded{
+                        [&](const Label& label) { fit(child, label); },
                         [&](const TextField& field) {
                           if (field.design().alignment == Alignment::Center)
                             narrowMargins(child, dpi_);
@@ -228,7 +263,15 @@ void WindowView::dpiChanged(UINT dpi, const RECT& suggested) {
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   layout();
   loadIcons();
-  invalidateDrawing();
+  // The labels paint the new ground too.
+  RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// The caption is drawn anew in the whole box: the old one was drawn for the old box.
+void WindowView::fit(HWND child, const Label& label) {
+  const RECT box = fittedBox(child, pixels(label.design().box, dpi_), label.design().alignment);
+  SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 HWND WindowView::childOf(const Control& control) const {
@@ -245,7 +288,6 @@ void WindowView::sync(const Control& control) {
   visit(control, Overloaded{
                      [this](const Line&) { invalidateDrawing(); },
                      [this](const Shape&) { invalidateDrawing(); },
-                     [this](const Label&) { invalidateDrawing(); },
                      [](const Timer&) {},
                      [this](const auto& shown) {
                        HWND child = childOf(shown);
@@ -256,6 +298,9 @@ void WindowView::sync(const Control& control) {
                        if (isShown(child) != shown.visible())
                          ShowWindow(child, shown.visible() ? SW_SHOWNA : SW_HIDE);
                        display(child, shown);
+                       if constexpr (std::is_same_v<decltype(shown), const Label&>) {
+                         fit(child, shown);
+                       }
                      },
                  });
 }
@@ -288,7 +333,7 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(handle(), &paint);
-      canvas_.paint(dc, dpi_, *fonts_);
+      canvas_.paint(dc, dpi_);
       EndPaint(handle(), &paint);
       return 0;
     }
@@ -301,9 +346,6 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
       return colours(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_LBUTTONUP:
-      clickAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
     case WM_SETFOCUS:
       // Back from another window: the focus returns to the control that had it.
       if (Control* focused = window_.focused()) focusChildOf(*focused);
@@ -393,6 +435,9 @@ void WindowView::command(HWND child, WORD notification) {
                         if (notification == BN_SETFOCUS) window_.setFocus(box);
                         if (notification == BN_CLICKED) box.click();
                       },
+                      [&](Label& label) {
+                        if (notification == STN_CLICKED) label.click();
+                      },
                       [](auto&) {},
                   });
 }
@@ -441,22 +486,18 @@ void WindowView::pickSelected(ComboBox& box, HWND combo) {
   box.pick(toUtf8(listItem(combo, static_cast<WPARAM>(index))));
 }
 
-// Labels are drawn, not windows: a click on one is found by its place.
-void WindowView::clickAt(POINT point) {
-  Label* clicked = nullptr;
-  for (Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](Label& label) {
-                                 const RECT box = pixels(label.design().box, dpi_);
-                                 if (label.visible() && PtInRect(&box, point)) clicked = &label;
-                               },
-                               [](auto&) {}});
-  }
-  if (clicked) clicked->click();
-}
-
-// The fields' colour, and the check box's ground around its box.
+// The fields' colour, the check box's ground around its box, and the labels' text over the
+// window's own ground: the brush paints the picture and the rose beneath the label's box.
 LRESULT WindowView::colours(UINT message, HDC dc, HWND child) {
   const Control* control = controlOf(child);
+  if (control && isLabel(*control)) {
+    SetTextColor(dc, toColorRef(control->design().foreground.value_or(Rgb{0, 0, 0})));
+    SetBkMode(dc, TRANSPARENT);
+    POINT origin{0, 0};
+    MapWindowPoints(child, handle(), &origin, 1);
+    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+    return reinterpret_cast<LRESULT>(canvas_.groundBrush(dc, dpi_));
+  }
   if (!control || !control->design().background) {
     return defaultHandling(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
   }

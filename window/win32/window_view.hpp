@@ -15,6 +15,7 @@
 namespace tarvel {
 class ComboBox;
 class Control;
+class Label;
 class TextField;
 class WinDurOzirozador;
 struct Rgb;
@@ -72,6 +73,7 @@ class WindowView : public BaseWindow<WindowView> {
   HWND createChild(Control& control, int id);
   void enrol(HWND child, Control& control);
   void layout();
+  void fit(HWND child, const Label& label);
   void fitFrame();
   void loadIcons();
   void dpiChanged(UINT dpi, const RECT& suggested);
@@ -80,7 +82,6 @@ class WindowView : public BaseWindow<WindowView> {
   void fieldNotified(TextField& field, HWND edit, WORD notification);
   void comboNotified(ComboBox& box, HWND combo, WORD notification);
   void pickSelected(ComboBox& box, HWND combo);
-  void clickAt(POINT point);
   LRESULT colours(UINT message, HDC dc, HWND child);
   HBRUSH brushOf(const Rgb& colour);
   void unload();
