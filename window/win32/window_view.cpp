@@ -129,18 +129,24 @@ std::vector<Control*> inWindowOrder(const std::vector<Control*>& controls) {
 
 }  // namespace
 
-WindowView::WindowView(WinDurOzirozador& window)
-    : window_(window), dpi_(kDesignDpi), canvas_(window) {
+WindowView::WindowView(WinDurOzirozador& window, const Creation& creation)
+    : window_(window), creation_(creation), dpi_(kDesignDpi), canvas_(window) {
   const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARVEL_IDI_ICON));
   const std::wstring caption = toUtf16(design::kCaption);
-  create(caption.c_str(), {kFrameStyle, kFrameExtendedStyle, icon});
-  dpi_ = GetDpiForWindow(handle());
-  fonts_ = std::make_unique<FontSet>(dpi_);
-  fitFrame();
-  loadIcons();
-  createChildren();
+  create(caption.c_str(), {kFrameStyle, kFrameExtendedStyle, icon}, creation_);
+  // A failure from here on takes the window with it while every member is whole.
+  try {
+    dpi_ = GetDpiForWindow(handle());
+    fonts_ = std::make_unique<FontSet>(dpi_, creation_);
+    fitFrame();
+    loadIcons();
+    createChildren();
+  } catch (const CreationFailed&) {
+    destroy();
+    throw;
+  }
   SetTimer(handle(), kClockTimer, static_cast<UINT>(window_.Timer1.interval()), nullptr);
 }
 
@@ -196,9 +202,11 @@ HWND WindowView::createChild(Control& control, int id) {
                           [](const Label& label) { return toUtf16(label.caption()); },
                           [](const Shape& shape) { return toUtf16(shape.design().accessibleName); },
                           [](const auto&) { return std::wstring(); }});
-  return CreateWindowExW(childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0,
-                         0, handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleW(nullptr), nullptr);
+  HWND child = creation_.createWindow(
+      childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0, 0, handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!child) throw CreationFailed("le contrôle " + control.fullName());
+  return child;
 }
 
 void WindowView::enrol(HWND child, Control& control) {
@@ -249,10 +257,15 @@ void WindowView::layout() {
   }
 }
 
-// The fonts of the other screen replace the old ones once every control has been given them.
+// The fonts of the other screen replace the old ones once every control has been given them. If
+// Windows does not make them, the window goes on with the fonts it has, at their old size.
 void WindowView::dpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
-  const auto previousFonts = std::exchange(fonts_, std::make_unique<FontSet>(dpi_));
+  std::unique_ptr<FontSet> previousFonts;
+  try {
+    previousFonts = std::exchange(fonts_, std::make_unique<FontSet>(dpi_, creation_));
+  } catch (const CreationFailed&) {
+  }
   SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   layout();

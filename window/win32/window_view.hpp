@@ -9,6 +9,7 @@
 #include "window/win32/accessible_properties.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/canvas.hpp"
+#include "window/win32/creation.hpp"
 #include "window/win32/fonts.hpp"
 #include "window/win32/handles.hpp"
 
@@ -42,7 +43,8 @@ class WindowView : public BaseWindow<WindowView> {
  public:
   static constexpr const wchar_t* kClassName = L"Tarvel.WinDurOzirozador";
 
-  explicit WindowView(WinDurOzirozador& window);
+  // Throws CreationFailed when Windows does not make the window, one of its controls or fonts.
+  explicit WindowView(WinDurOzirozador& window, const Creation& creation = {});
   ~WindowView();
 
   void show(int how);
@@ -89,6 +91,7 @@ class WindowView : public BaseWindow<WindowView> {
   void invalidateDrawing();
 
   WinDurOzirozador& window_;
+  Creation creation_;
   UINT dpi_;
   std::unique_ptr<FontSet> fonts_;
   Canvas canvas_;
