@@ -81,7 +81,7 @@ TEST_F(ReaderTest, EveryControlIsNamedForItsPurposeAndTheRoseHoldsTheAzimuth) {
       EXPECT_EQ(nameOf(*control), name) << control->fullName();
     }
   }
-  EXPECT_EQ(msaa(window.Shape3, &IAccessible::get_accValue), "Azimut: 224°");
+  EXPECT_EQ(msaa(window.Shape3, &IAccessible::get_accValue), "224°");
 }
 
 }  // namespace

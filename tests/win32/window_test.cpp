@@ -101,6 +101,24 @@ TEST_F(TabTest, TabWalksTheDesignOrderAndShiftTabGoesBack) {
   EXPECT_EQ(back, reversed);
 }
 
+// A keyboard user sees where the focus is: the frame in the design's colour beside each stop,
+// buttons and the check box included.
+TEST_F(TabTest, TheFocusFrameFollowsEveryStop) {
+  HDC dc = GetDC(view.handle());
+  ASSERT_NE(dc, nullptr);
+  for (std::size_t i = 0; i < kTabOrder.size(); ++i) {
+    pressKey(VK_TAB);
+    UpdateWindow(view.handle());
+    RECT box{};
+    GetWindowRect(child(*window.focused()), &box);
+    MapWindowPoints(nullptr, view.handle(), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(GetPixel(dc, box.left - 2, (box.top + box.bottom) / 2),
+              toColorRef(design::kFocusFrame))
+        << focusedName();
+  }
+  ReleaseDC(view.handle(), dc);
+}
+
 TEST_F(TabTest, TabPassesOverMyRazWhileTheKeepBoxIsChecked) {
   PostMessageW(child(window.Check_Sauve), BM_CLICK, 0, 0);
   pump();

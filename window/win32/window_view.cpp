@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -25,6 +26,8 @@ constexpr DWORD kFrameStyle =
 constexpr DWORD kFrameExtendedStyle = 0;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT_PTR kFieldSubclass = 1;
+// The focus frame lies in the three pixels that part neighbouring fields.
+constexpr int kFocusMargin = 3;
 // Each child's identifier is its place in the design table from here on: dialog functions,
 // accessibility tools and WM_COMMAND's low word tell the controls apart by it.
 constexpr int kFirstChildId = 1000;
@@ -147,6 +150,9 @@ WindowView::WindowView(WinDurOzirozador& window, const Creation& creation)
     destroy();
     throw;
   }
+  // The buttons' and the check box's own focus rectangles show from the start, not only after a
+  // first key.
+  SendMessageW(handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   SetTimer(handle(), kClockTimer, static_cast<UINT>(window_.Timer1.interval()), nullptr);
 }
 
@@ -281,10 +287,13 @@ void WindowView::fit(HWND child, const Label& label) {
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
-// The rose's value is what the azimuth label reads.
-void WindowView::showAzimuthOnTheRose() {
+// The rose's value is the bearing the needle shows, told once a degree during a sweep.
+void WindowView::showBearingOnTheRose() {
   HWND rose = childOf(window_.Shape3);
-  if (rose && properties_.setValue(rose, window_.LabelAzimut.caption()))
+  std::string reading = window_.needleReading();
+  if (!rose || reading == roseReading_) return;
+  roseReading_ = std::move(reading);
+  if (properties_.setValue(rose, roseReading_))
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, rose, OBJID_CLIENT, CHILDID_SELF);
 }
 
@@ -299,6 +308,35 @@ void WindowView::showNothing(HWND child) {
   DestroyWindow(child);
 }
 
+// The focused control's window: a combo box's, not its edit's.
+HWND WindowView::focusedChild() const {
+  const Control* focused = controlOf(GetFocus());
+  return focused ? childOf(*focused) : nullptr;
+}
+
+// A few pixels around the focused control, within the window.
+std::optional<RECT> WindowView::focusFrame() const {
+  HWND focused = focusedChild();
+  if (!focused) return std::nullopt;
+  RECT frame{};
+  GetWindowRect(focused, &frame);
+  MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&frame), 2);
+  const int margin = MulDiv(kFocusMargin, static_cast<int>(dpi_), kDesignDpi);
+  InflateRect(&frame, margin, margin);
+  RECT client{};
+  GetClientRect(handle(), &client);
+  IntersectRect(&frame, &frame, &client);
+  return frame;
+}
+
+// Every control tells its window when it gains or loses the focus: the frame follows.
+void WindowView::followFocus() {
+  HWND focused = focusedChild();
+  if (focused == framed_) return;
+  framed_ = focused;
+  invalidateDrawing();
+}
+
 HWND WindowView::childOf(const Control& control) const {
   const auto found = children_.find(&control);
   return found == children_.end() ? nullptr : found->second;
@@ -311,7 +349,10 @@ Control* WindowView::controlOf(HWND child) const {
 
 void WindowView::sync(const Control& control) {
   visit(control, Overloaded{
-                     [this](const Line&) { invalidateDrawing(); },
+                     [this](const Line& line) {
+                       invalidateDrawing();
+                       if (&line == &window_.Li1) showBearingOnTheRose();
+                     },
                      [this](const Shape&) { invalidateDrawing(); },
                      [](const Timer&) {},
                      [this](const auto& shown) {
@@ -325,7 +366,6 @@ void WindowView::sync(const Control& control) {
                        display(child, shown);
                        if constexpr (std::is_same_v<decltype(shown), const Label&>) {
                          fit(child, shown);
-                         if (&shown == &window_.LabelAzimut) showAzimuthOnTheRose();
                        }
                      },
                  });
@@ -359,7 +399,8 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(handle(), &paint);
-      canvas_.paint(dc, dpi_);
+      const std::optional<RECT> frame = focusFrame();
+      canvas_.paint(dc, dpi_, frame ? &*frame : nullptr);
       EndPaint(handle(), &paint);
       return 0;
     }
@@ -367,6 +408,7 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // the paint covers every pixel
     case WM_COMMAND:
       if (lParam) command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      followFocus();
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

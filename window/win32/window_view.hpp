@@ -4,6 +4,8 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
 #include "window/win32/accessible_properties.hpp"
@@ -76,7 +78,7 @@ class WindowView : public BaseWindow<WindowView> {
   void layout();
   void fit(HWND child, const Label& label);
   void showNothing(HWND child);
-  void showAzimuthOnTheRose();
+  void showBearingOnTheRose();
   void fitFrame();
   void loadIcons();
   void dpiChanged(UINT dpi, const RECT& suggested);
@@ -89,6 +91,9 @@ class WindowView : public BaseWindow<WindowView> {
   HBRUSH brushOf(const Rgb& colour);
   void unload();
   void invalidateDrawing();
+  HWND focusedChild() const;
+  std::optional<RECT> focusFrame() const;
+  void followFocus();
 
   WinDurOzirozador& window_;
   Creation creation_;
@@ -101,6 +106,9 @@ class WindowView : public BaseWindow<WindowView> {
   std::unordered_map<const Control*, HWND> children_;
   std::unordered_map<HWND, Control*> controls_;
   AccessibleProperties properties_;
+  HWND framed_ = nullptr;
+  std::string roseReading_;  // the rose's value as last given to the property service  // the
+                             // control the focus frame was last painted around
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };
