@@ -61,10 +61,10 @@ void Canvas::paint(QPainter& painter, const scene::Primitive& primitive) {
 // Without a screen reader the sweep does no more than before.
 void Canvas::needleMoved() {
   if (!QAccessible::isActive()) return;
-  const QString reading = QString::fromStdString(window_.needleReading());
-  if (reading == announcedReading_) return;
-  announcedReading_ = reading;
-  QAccessibleValueChangeEvent event(this, reading);
+  const std::optional<int> bearing = window_.needleBearing();
+  if (bearing == announcedBearing_) return;
+  announcedBearing_ = bearing;
+  QAccessibleValueChangeEvent event(this, bearing ? QVariant(*bearing) : QVariant());
   QAccessible::updateAccessibility(&event);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QPixmap>
-#include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "window/scene.hpp"
 
@@ -34,7 +34,7 @@ class Canvas : public QWidget {
   QPixmap globe_;
   QPixmap denseGlobe_;  // loaded on the first paint on a dense screen
   long paints_ = 0;
-  QString announcedReading_;
+  std::optional<int> announcedBearing_;
 };
 
 }  // namespace tarvel::qt
