@@ -249,11 +249,11 @@ void WindowView::sync(const Control& control) {
                  });
 }
 
-void WindowView::focusWidgetOf(const Control& control) {
+void WindowView::giveFocus(const Control& control) {
   if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
-void WindowView::repaintDrawing() {
+void WindowView::paintNow() {
   canvas_->repaint();
 }
 

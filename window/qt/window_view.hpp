@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <unordered_map>
 
+#include "window/desktop_platform.hpp"
+
 namespace tarvel {
 class CheckBox;
 class ComboBox;
@@ -34,16 +36,14 @@ class FocusFrame;
 // menu, comes back through textEdited to the model's change handler. Keys without a character
 // (arrows, Home, End, Delete) are the widget's own and reach the model the same way. F1 goes to
 // the window's function-key entry, whichever widget has the focus.
-class WindowView : public QWidget {
+class WindowView : public QWidget, public DesktopView {
  public:
   explicit WindowView(WinDurOzirozador& window);
   ~WindowView() override;
 
-  // Model to widget: the control's properties as the model holds them.
-  void sync(const Control& control);
-  void focusWidgetOf(const Control& control);
-  // Paints the drawing now, not at the next idle moment: each step of a sweep is seen.
-  void repaintDrawing();
+  void sync(const Control& control) override;
+  void giveFocus(const Control& control) override;
+  void paintNow() override;
 
   QWidget* widgetOf(const Control& control) const;
   QTimer& clockTimer() { return clockTimer_; }

@@ -371,7 +371,7 @@ void WindowView::sync(const Control& control) {
                  });
 }
 
-void WindowView::focusChildOf(const Control& control) {
+void WindowView::giveFocus(const Control& control) {
   HWND child = childOf(control);
   if (child && controlOf(GetFocus()) != &control) SetFocus(child);
 }
@@ -416,7 +416,7 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return colours(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SETFOCUS:
       // Back from another window: the focus returns to the control that had it.
-      if (Control* focused = window_.focused()) focusChildOf(*focused);
+      if (Control* focused = window_.focused()) giveFocus(*focused);
       return 0;
     case WM_TIMER:
       if (wParam == kClockTimer) window_.Timer1.tick();

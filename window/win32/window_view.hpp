@@ -8,6 +8,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "window/desktop_platform.hpp"
 #include "window/win32/accessible_properties.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/canvas.hpp"
@@ -41,7 +42,7 @@ namespace tarvel::win32 {
 // binding itself sets: those are ignored, the model having raised its change handler already.
 // Keys without a character (arrows, Home, End, Delete) are the edit control's own and reach the
 // model the same way.
-class WindowView : public BaseWindow<WindowView> {
+class WindowView : public BaseWindow<WindowView>, public DesktopView {
  public:
   static constexpr const wchar_t* kClassName = L"Tarvel.WinDurOzirozador";
 
@@ -50,12 +51,9 @@ class WindowView : public BaseWindow<WindowView> {
   ~WindowView();
 
   void show(int how);
-  // Model to control: the control's properties as the model holds them.
-  void sync(const Control& control);
-  void focusChildOf(const Control& control);
-  // Paints the waiting drawing now, not when the queue is next empty: each step of a sweep is
-  // seen.
-  void paintNow();
+  void sync(const Control& control) override;
+  void giveFocus(const Control& control) override;
+  void paintNow() override;
   void stopClock();
 
   HWND childOf(const Control& control) const;
