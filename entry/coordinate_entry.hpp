@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "stations/station_record.hpp"
+#include "window/station_record.hpp"
 
 #include <array>
 

@@ -1,5 +1,5 @@
-// The Calcul command of each station and its steps. Each step is written once for a station
-// record; the command reaches it through the step's named procedure of the station's side.
+// The Calcul command of each station and its steps, each written once for a station record. The
+// named procedures of each side forward to them, for the handlers that call them by name.
 #include <array>
 
 #include "stations/locator_text.hpp"
@@ -12,22 +12,6 @@ namespace {
 
 constexpr std::string_view kTooLongMessage = "4 Caractéres Minimum";
 constexpr std::string_view kLocatorCompletion = "AA";
-
-using W = WinDurOzirozador;
-using Procedure = void (W::*)();
-
-struct NamedSteps {
-  Procedure complete, encode, decode, verify;
-};
-
-constexpr NamedSteps kMonSteps{&W::Comp_M_Loc, &W::Calc_Mon_Locator, &W::Calcul_Mon_Coord,
-                               &W::verif_M_Coord};
-constexpr NamedSteps kSonSteps{&W::Comp_S_Loc, &W::Calc_Son_Locator, &W::Calcul_Son_Coord,
-                               &W::verif_S_Coord};
-
-const NamedSteps& stepsOf(const StationRecord& station) {
-  return station.side == StationSide::M ? kMonSteps : kSonSteps;
-}
 
 }  // namespace
 
@@ -65,17 +49,16 @@ void WinDurOzirozador::verif_S_Coord() {
 // The locator field says which way to compute: from the locator when it holds text, from the
 // coordinates when the user has emptied it by touching them.
 void WinDurOzirozador::calcul(StationRecord& station) {
-  const NamedSteps& steps = stepsOf(station);
   Loc_Valide = true;
   if (!station.locator.text().empty()) {
     if (station.side == StationSide::M && utf8::length(station.locator.text()) == 4) {
       Complete_Loc4();
     }
-    (this->*steps.verify)();
+    verify(station);
     if (!Loc_Valide) return;
-    (this->*steps.decode)();
+    decode(station);
   }
-  if (!station.latitudeDegrees().text().empty()) (this->*steps.encode)();
+  if (!station.latitudeDegrees().text().empty()) encode(station);
   Gest_Erreur();
 }
 
@@ -90,7 +73,7 @@ void WinDurOzirozador::completeFields(StationRecord& station) {
 }
 
 void WinDurOzirozador::encode(StationRecord& station) {
-  (this->*stepsOf(station).complete)();
+  completeFields(station);
   std::array<double, 6> values{};
   for (std::size_t i = 0; i < values.size(); ++i)
     values[i] = number_text::numericValue(station.coordinates[i]->text());

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "window/code_page.hpp"
-#include "window/form.hpp"
 
 namespace tarvel {
 namespace {
@@ -25,13 +24,13 @@ std::optional<bool> typeInto(EditBuffer& buffer, std::int16_t key) {
 
 }  // namespace
 
-Control::Control(Form& form, ControlKind kind, std::string_view name, int index)
-    : form_(form),
+Control::Control(ControlOwner& owner, ControlKind kind, std::string_view name, int index)
+    : owner_(owner),
       design_(design::of(name, index)),
       enabled_(design_.enabled),
       visible_(design_.visible) {
   if (design_.kind != kind) std::abort();
-  form.enrol(*this);
+  owner.enrol(*this);
 }
 
 std::string Control::fullName() const {
@@ -65,17 +64,17 @@ bool Control::takesFocus() const {
 }
 
 void Control::changed() {
-  form_.report(*this);
+  owner_.report(*this);
 }
 
 bool PushButton::click() {
   if (!enabled() || !visible()) return false;
-  if (!form().ended() && onClick) onClick();
+  if (!owner().ended() && onClick) onClick();
   return true;
 }
 
-TextField::TextField(Form& form, std::string_view name)
-    : ControlOf(form, name), buffer_(static_cast<std::size_t>(design().maxLength)) {
+TextField::TextField(ControlOwner& owner, std::string_view name)
+    : ControlOf(owner, name), buffer_(static_cast<std::size_t>(design().maxLength)) {
   buffer_.assign(design().text);
 }
 
@@ -90,10 +89,10 @@ void TextField::setText(std::string_view text) {
 }
 
 KeyOutcome TextField::typeKey(std::int16_t code) {
-  if (form().ended()) return KeyOutcome::Applied;
+  if (owner().ended()) return KeyOutcome::Applied;
   std::int16_t key = code;
   if (onKeyPress) onKeyPress(key);
-  if (form().ended()) return KeyOutcome::Applied;
+  if (owner().ended()) return KeyOutcome::Applied;
   if (key == code && isControlCode(key) && key != key::kBackspace && key != key::kEnter) {
     return KeyOutcome::LeftToWidget;
   }
@@ -106,15 +105,15 @@ void TextField::applyKey(std::int16_t key) {
 }
 
 void TextField::pressKey(EditKey key) {
-  if (!form().ended()) afterEdit(buffer_.apply(key));
+  if (!owner().ended()) afterEdit(buffer_.apply(key));
 }
 
 void TextField::paste(std::string_view text) {
-  if (!form().ended()) afterEdit(buffer_.paste(text));
+  if (!owner().ended()) afterEdit(buffer_.paste(text));
 }
 
 void TextField::editedByUser(std::string_view text, std::size_t caret) {
-  if (form().ended()) return;
+  if (owner().ended()) return;
   const bool textChanged = buffer_.assign(text);
   buffer_.select(caret, 0);
   afterEdit(textChanged);
@@ -124,7 +123,7 @@ void TextField::select(std::size_t start, std::size_t length) {
   buffer_.select(start, length);
 }
 
-ComboBox::ComboBox(Form& form, std::string_view name) : ControlOf(form, name) {
+ComboBox::ComboBox(ControlOwner& owner, std::string_view name) : ControlOf(owner, name) {
   buffer_.assign(design().text);
 }
 
@@ -147,16 +146,16 @@ void ComboBox::addItem(std::string_view item) {
 }
 
 void ComboBox::typeKey(std::int16_t code) {
-  if (form().ended()) return;
+  if (owner().ended()) return;
   if (const auto textChanged = typeInto(buffer_, code)) afterEdit(*textChanged);
 }
 
 void ComboBox::pressKey(EditKey key) {
-  if (!form().ended()) afterEdit(buffer_.apply(key));
+  if (!owner().ended()) afterEdit(buffer_.apply(key));
 }
 
 void ComboBox::editedByUser(std::string_view text) {
-  if (!form().ended()) afterEdit(buffer_.assign(text));
+  if (!owner().ended()) afterEdit(buffer_.assign(text));
 }
 
 bool ComboBox::pick(std::string_view item) {
@@ -173,7 +172,7 @@ void CheckBox::setValue(int value) {
 }
 
 void CheckBox::click() {
-  if (!form().ended() && enabled()) setValue(value_ == 0 ? 1 : 0);
+  if (!owner().ended() && enabled()) setValue(value_ == 0 ? 1 : 0);
 }
 
 void Label::setCaption(std::string_view caption) {
@@ -183,11 +182,11 @@ void Label::setCaption(std::string_view caption) {
 }
 
 void Label::click() {
-  if (!form().ended() && onClick) onClick();
+  if (!owner().ended() && onClick) onClick();
 }
 
-Line::Line(Form& form, std::string_view name, int index)
-    : ControlOf(form, name, index), ends_(design().ends) {}
+Line::Line(ControlOwner& owner, std::string_view name, int index)
+    : ControlOf(owner, name, index), ends_(design().ends) {}
 
 void Line::set(float& coordinate, float value) {
   if (coordinate == value) return;
@@ -196,7 +195,7 @@ void Line::set(float& coordinate, float value) {
 }
 
 void Timer::tick() {
-  if (!form().ended() && enabled() && onTick) onTick();
+  if (!owner().ended() && enabled() && onTick) onTick();
 }
 
 }  // namespace tarvel

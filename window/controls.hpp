@@ -23,7 +23,19 @@
 // Events raised by the user (typing, clicks, focus, ticks) are ignored once the window has ended.
 namespace tarvel {
 
-class Form;
+class Control;
+
+// The window a control belongs to, as its controls see it: it lists them, hears of every change
+// of a property, and says when it has ended.
+class ControlOwner {
+ public:
+  virtual void enrol(Control& control) = 0;
+  virtual void report(const Control& control) = 0;
+  virtual bool ended() const = 0;
+
+ protected:
+  ~ControlOwner() = default;
+};
 
 namespace key {
 inline constexpr std::int16_t kSwallowed = 0;
@@ -37,7 +49,7 @@ class Control {
  public:
   // The design of `name` must be of `kind`: a mismatch is a programming error and stops the
   // program at once, so that a control is always the class its kind says.
-  Control(Form& form, ControlKind kind, std::string_view name, int index);
+  Control(ControlOwner& owner, ControlKind kind, std::string_view name, int index);
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -52,16 +64,15 @@ class Control {
   void setVisible(bool visible);
   // Labels, lines, shapes and timers never take the focus.
   bool takesFocus() const;
+  // The window has just given it the focus.
+  virtual void gainedFocus() {}
 
  protected:
   void changed();
-  Form& form() const { return form_; }
+  ControlOwner& owner() const { return owner_; }
 
  private:
-  friend class Form;
-  virtual void gainedFocus() {}
-
-  Form& form_;
+  ControlOwner& owner_;
   const ControlDesign& design_;
   bool enabled_;
   bool visible_;
@@ -73,7 +84,8 @@ class ControlOf : public Control {
  public:
   static constexpr ControlKind kKind = Kind;
 
-  ControlOf(Form& form, std::string_view name, int index = -1) : Control(form, Kind, name, index) {}
+  ControlOf(ControlOwner& owner, std::string_view name, int index = -1)
+      : Control(owner, Kind, name, index) {}
 };
 
 class PushButton : public ControlOf<ControlKind::PushButton> {
@@ -92,7 +104,7 @@ enum class KeyOutcome { Applied, LeftToWidget };
 
 class TextField : public ControlOf<ControlKind::TextField> {
  public:
-  TextField(Form& form, std::string_view name);
+  TextField(ControlOwner& owner, std::string_view name);
   std::function<void()> onChange;
   std::function<void(std::int16_t&)> onKeyPress;
 
@@ -118,7 +130,7 @@ class TextField : public ControlOf<ControlKind::TextField> {
 
 class ComboBox : public ControlOf<ControlKind::ComboBox> {
  public:
-  ComboBox(Form& form, std::string_view name);
+  ComboBox(ControlOwner& owner, std::string_view name);
   std::function<void()> onGotFocus;
 
   const std::string& text() const { return buffer_.text(); }
@@ -168,7 +180,7 @@ class Label : public ControlOf<ControlKind::Label> {
 
 class Line : public ControlOf<ControlKind::Line> {
  public:
-  Line(Form& form, std::string_view name, int index = -1);
+  Line(ControlOwner& owner, std::string_view name, int index = -1);
   const LineEnds& ends() const { return ends_; }
   void setX1(float value) { set(ends_.x1, value); }
   void setY1(float value) { set(ends_.y1, value); }
@@ -197,9 +209,9 @@ class Timer : public ControlOf<ControlKind::Timer> {
 template <typename T>
 class ControlArray {
  public:
-  ControlArray(Form& form, std::string_view name, std::initializer_list<int> indexes) {
+  ControlArray(ControlOwner& owner, std::string_view name, std::initializer_list<int> indexes) {
     for (const int index : indexes)
-      members_.push_back(std::make_unique<T>(form, name, index));
+      members_.push_back(std::make_unique<T>(owner, name, index));
   }
   T& operator()(int index) const {
     for (const auto& member : members_) {

@@ -1,6 +1,7 @@
 #include "window/form.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 #include "window/controls.hpp"
 
@@ -23,13 +24,18 @@ void Form::setFocus(Control& control) {
   control.gainedFocus();
 }
 
-std::vector<Control*> Form::tabOrder() const {
-  std::vector<Control*> order;
-  std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(order),
-               [](const Control* c) { return c->takesFocus(); });
+std::vector<Control*> Form::byTabIndex() const {
+  std::vector<Control*> order = controls_;
   std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
     return a->design().tabIndex < b->design().tabIndex;
   });
+  return order;
+}
+
+std::vector<Control*> Form::tabOrder() const {
+  std::vector<Control*> order;
+  std::ranges::copy_if(byTabIndex(), std::back_inserter(order),
+                       [](const Control* c) { return c->takesFocus(); });
   return order;
 }
 

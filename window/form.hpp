@@ -4,16 +4,15 @@
 #include <string_view>
 #include <vector>
 
+#include "window/controls.hpp"
 #include "window/platform.hpp"
 
 namespace tarvel {
 
-class Control;
-
 // The model of one window: its controls in design order, which of them holds the focus, the
 // Tab order, and whether the window has ended. Controls report every change of a property to the
 // platform through it.
-class Form {
+class Form : public ControlOwner {
  public:
   explicit Form(Platform& platform) : platform_(platform) {}
   Form(const Form&) = delete;
@@ -30,16 +29,19 @@ class Form {
   void setFocus(Control& control);
   // The Tab key: the next control of the Tab order that can take the focus.
   void tab(bool forward);
+  // Every control by its design's Tab index, in design order between equal indexes: the order in
+  // which a real window creates its inputs, so that its own Tab key agrees with the model's.
+  std::vector<Control*> byTabIndex() const;
+  // Those of them that can take the focus.
   std::vector<Control*> tabOrder() const;
 
   // No event is handled and nothing is reported once the window has ended.
   void end() { ended_ = true; }
-  bool ended() const { return ended_; }
+  bool ended() const override { return ended_; }
 
  private:
-  friend class Control;
-  void enrol(Control& control) { controls_.push_back(&control); }
-  void report(const Control& control);
+  void enrol(Control& control) override { controls_.push_back(&control); }
+  void report(const Control& control) override;
 
   Platform& platform_;
   std::vector<Control*> controls_;

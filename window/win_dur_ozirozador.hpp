@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "stations/station_record.hpp"
 #include "window/controls.hpp"
 #include "window/form.hpp"
+#include "window/station_record.hpp"
 
 namespace tarvel {
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <iterator>
 
 #include "window/control_visit.hpp"
 #include "window/qt/canvas.hpp"
@@ -113,11 +114,12 @@ void WindowView::createWidgets() {
   canvas_->setGeometry(rect());
   // Created in this order, the labels lie above the drawing and the inputs above the labels; the
   // inputs come in Tab order.
-  std::vector<Control*> order = window_.controls();
-  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-    if (layerOf(*a) != layerOf(*b)) return layerOf(*a) < layerOf(*b);
-    return layerOf(*a) == kInputLayer && a->design().tabIndex < b->design().tabIndex;
-  });
+  std::vector<Control*> order;
+  const auto onLayer = [](int layer) {
+    return [layer](const Control* control) { return layerOf(*control) == layer; };
+  };
+  std::ranges::copy_if(window_.controls(), std::back_inserter(order), onLayer(kLabelLayer));
+  std::ranges::copy_if(window_.byTabIndex(), std::back_inserter(order), onLayer(kInputLayer));
   QWidget* previous = nullptr;
   for (Control* control : order) {
     QWidget* widget = createWidget(*control);
