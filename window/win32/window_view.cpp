@@ -98,31 +98,28 @@ bool isInput(const Control& control) {
   return !isLabel(control) && control.kind() != ControlKind::Shape;
 }
 
-// The order the children are created in. The inputs come in Tab order, since IsDialogMessageW
-// walks the children in that order; each comes after the labels the design writes just before
-// it, so that the static text before a field, where MSAA looks for its name, is its caption.
-std::vector<Control*> inWindowOrder(const std::vector<Control*>& controls) {
-  std::vector<Control*> designOrder = controls;
+// The order the children are created in. The inputs come in the form's Tab order, since
+// IsDialogMessageW walks the children in that order; each comes after the labels the design
+// writes just before it, so that the static text before a field, where MSAA looks for its name,
+// is its caption.
+std::vector<Control*> inWindowOrder(const Form& form) {
+  std::vector<Control*> designOrder = form.controls();
   // The design's controls are one table: their addresses follow its rows.
   std::sort(designOrder.begin(), designOrder.end(),
             [](const Control* a, const Control* b) { return &a->design() < &b->design(); });
   std::unordered_map<const Control*, std::vector<Control*>> labelsBefore;
   std::vector<Control*> labels;
-  std::vector<Control*> inputs;
   for (Control* control : designOrder) {
     if (!childClassOf(*control).name) continue;
     if (isInput(*control)) {
       labelsBefore[control] = std::exchange(labels, {});
-      inputs.push_back(control);
     } else {
       labels.push_back(control);
     }
   }
-  std::stable_sort(inputs.begin(), inputs.end(), [](const Control* a, const Control* b) {
-    return a->design().tabIndex < b->design().tabIndex;
-  });
   std::vector<Control*> order;
-  for (Control* input : inputs) {
+  for (Control* input : form.byTabIndex()) {
+    if (!labelsBefore.contains(input)) continue;  // no window of its own, or only read
     order.insert(order.end(), labelsBefore[input].begin(), labelsBefore[input].end());
     order.push_back(input);
   }
@@ -182,7 +179,7 @@ void WindowView::loadIcons() {
 
 void WindowView::createChildren() {
   const std::vector<Control*>& controls = window_.controls();
-  for (Control* control : inWindowOrder(controls)) {
+  for (Control* control : inWindowOrder(window_)) {
     const auto place = std::find(controls.begin(), controls.end(), control) - controls.begin();
     if (HWND child = createChild(*control, kFirstChildId + static_cast<int>(place)))
       enrol(child, *control);
