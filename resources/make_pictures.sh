@@ -96,7 +96,7 @@ globe 2 "$here/globe@2x.png"
 # the top right. Designed at 32x32 (tarvel.png, the window's icon) and drawn
 # afresh at each size of the hicolor theme, every length scaled from the
 # 32-pixel design: tarvel@2x.png (64) for the window on a dense screen,
-# icons/tarvel-N.png for 16, 48, 128 and 256. A Windows .ico from tarvel.png.
+# icons/tarvel-N.png for 16, 48, 128 and 256; the Windows .ico from these.
 # ---------------------------------------------------------------------------
 # icon SIZE OUTPUT
 icon() {
@@ -121,8 +121,12 @@ mkdir -p "$here/icons"
 for size in 16 48 128 256; do
     icon "$size" "$here/icons/tarvel-$size.png"
 done
-# Windows icon with a 32x32 and a 16x16 image, both made from tarvel.png.
-convert "$here/tarvel.png" -define icon:auto-resize=32,16 "$here/tarvel.ico"
+# Windows icon with the images Windows asks for at 100 to 200 % and in large views: 16, 24, 32,
+# 48 and 256 pixels, each drawn at its own size (24 only here: no hicolor size). The 256-pixel
+# image is stored as a PNG inside the .ico, as Windows Vista and later expect.
+icon 24 "$work/tarvel-24.png"
+convert "$here/icons/tarvel-16.png" "$work/tarvel-24.png" "$here/tarvel.png" \
+        "$here/icons/tarvel-48.png" "$here/icons/tarvel-256.png" "$here/tarvel.ico"
 
 echo "wrote $here/globe.png $here/globe@2x.png $here/tarvel.png $here/tarvel@2x.png" \
      "$here/icons/tarvel-{16,48,128,256}.png $here/tarvel.ico"

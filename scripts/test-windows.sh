@@ -4,6 +4,7 @@
 # packages with their silent install. A fresh Wine prefix, build-windows/wine-prefix, is created
 # once for the run; its wineserver stays up for the run and is ended at the end, whatever happens.
 # Every program has a time limit (cmake/wine-run.sh), and so has every test (CTest's --timeout).
+# Arguments go to ctest: ./scripts/test-windows.sh -R Scenario runs the scenarios alone.
 set -eu
 cd "$(dirname "$0")/.."
 prefix="$PWD/build-windows/wine-prefix"
@@ -32,4 +33,4 @@ echo "Wine prefix ready in $(($(date +%s) - started)) s"
 wineserver -p </dev/null >/dev/null 2>&1
 
 xvfb-run -a -s "-screen 0 1024x768x24" \
-  ctest --preset windows
+  ctest --preset windows "$@"

@@ -8,10 +8,16 @@
 namespace tarvel {
 namespace {
 
-// The window has one thread, so the C library's shared result is safe to read here.
+// The window has one thread, so the C library's shared result is safe to read here. A time it
+// cannot break down (a clock outside its range) reads as midnight, 1 January 1970: the clock and
+// date are wrong then either way, and the window goes on.
 std::tm localNow() {
   const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  return *std::localtime(&now);
+  if (const std::tm* local = std::localtime(&now)) return *local;
+  std::tm epoch{};
+  epoch.tm_year = 70;
+  epoch.tm_mday = 1;
+  return epoch;
 }
 
 }  // namespace

@@ -49,6 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
                     SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Est"));
                   },
                   "Comb_M_NS: lists \"Nord\" \"Sud\" \"Est\" "},
+        DriftCase{"labelCaption", "LabelDistance",
+                  [](HWND child) { SetWindowTextW(child, L"Distance: 1 Km"); },
+                  "LabelDistance: shows \"Distance: 1 Km\""},
         DriftCase{"focus", "Text_S_Loc", [](HWND) { SetFocus(nullptr); },
                   "the focus in no control, the model's in Text_S_Loc"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -71,10 +71,9 @@ TEST(DenseScreenTest, GlobeIsDrawnFromTheDoubleSizePicture) {
   platform.folders = {folder.path(), folder.path() / "user"};
   const WinDurOzirozador window{platform};
   Canvas canvas(window);
-  FontSet fonts(kDoubleDpi);
   const SIZE client = clientSize(kDoubleDpi);
   const Surface shown(client);
-  canvas.paint(shown.dc(), kDoubleDpi, fonts);
+  canvas.paint(shown.dc(), kDoubleDpi);
 
   const Picture dense = loadPngResource(TARVEL_IDR_GLOBE_2X_PNG);
   const Picture design = loadPngResource(TARVEL_IDR_GLOBE_PNG);
@@ -85,7 +84,7 @@ TEST(DenseScreenTest, GlobeIsDrawnFromTheDoubleSizePicture) {
   copyInto(densePicture, dense, dense.size);
   const Surface blownUp(dense.size);
   copyInto(blownUp, design, dense.size);
-  // Only the compass rose, its labels and its needle cover the picture.
+  // Only the compass rose and its needle cover the picture.
   EXPECT_GT(shareOfPixelsFrom(shown, densePicture, client), 0.95);
   EXPECT_LT(shareOfPixelsFrom(shown, blownUp, client), 0.9);
 }

@@ -10,6 +10,7 @@
 #include "window/win32/base_window.hpp"
 #include "window/win32/child_windows.hpp"
 #include "window/win32/message_loop.hpp"
+#include "window/win32/program.hpp"
 #include "window/win32/win32_platform.hpp"
 #include "window/win32/window_view.hpp"
 #include "window/win_dur_ozirozador.hpp"
@@ -158,6 +159,67 @@ TEST_F(RealWindowTest, ClosingWhileAMessageBoxIsOpenEndsTheProgram) {
   EXPECT_EQ(FindWindowW(kDialogClass, kCaption), nullptr);
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "SavLoc.ini"));
 }
+
+// Windows refusing one part of the window, as it does when the session is out of handles.
+bool isClass(LPCWSTR className, LPCWSTR wanted) {
+  return !IS_INTRESOURCE(className) && lstrcmpiW(className, wanted) == 0;
+}
+template <LPCWSTR refusedClass>
+HWND WINAPI refusingWindows(DWORD extendedStyle, LPCWSTR className, LPCWSTR title, DWORD style,
+                            int x, int y, int width, int height, HWND parent, HMENU menu,
+                            HINSTANCE instance, LPVOID parameter) {
+  if (isClass(className, refusedClass)) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  return CreateWindowExW(extendedStyle, className, title, style, x, y, width, height, parent, menu,
+                         instance, parameter);
+}
+HFONT WINAPI refusingFonts(int, int, int, int, int, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
+                           DWORD, LPCWSTR) {
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  return nullptr;
+}
+
+constexpr wchar_t kMainClass[] = L"Tarvel.WinDurOzirozador";
+constexpr wchar_t kEditClass[] = L"Edit";
+
+struct RefusalCase {
+  const char* name;
+  Creation creation;
+  const wchar_t* message;
+};
+
+class CreationRefusedTest : public ::testing::TestWithParam<RefusalCase> {};
+
+// The program says what it could not make, in a box of its own, and ends with a failure status
+// instead of waiting without a window or running without a control.
+TEST_P(CreationRefusedTest, SaysSoAndEndsWithAFailureStatus) {
+  BoxWatcher watcher(BoxWatcher::Then::PressOk, nullptr);
+  EXPECT_EQ(runProgram(SW_SHOWNORMAL, GetParam().creation), kCreationFailedStatus);
+  ASSERT_FALSE(watcher.timedOut);
+  ASSERT_TRUE(watcher.seen.found);
+  EXPECT_EQ(watcher.seen.text, GetParam().message);
+  EXPECT_EQ(watcher.seen.icon, LoadIconW(nullptr, IDI_ERROR));
+  EXPECT_EQ(FindWindowW(kMainClass, nullptr), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parts, CreationRefusedTest,
+    ::testing::Values(
+        RefusalCase{"window",
+                    {.createWindow = &refusingWindows<kMainClass>},
+                    L"Tarvel ne peut pas démarrer : Windows n'a pas créé sa fenêtre (erreur 8)."},
+        // The first field in Tab order.
+        RefusalCase{"control",
+                    {.createWindow = &refusingWindows<kEditClass>},
+                    L"Tarvel ne peut pas démarrer : Windows n'a pas créé le contrôle Text_S_Loc "
+                    L"(erreur 8)."},
+        RefusalCase{"font",
+                    {.createFont = &refusingFonts},
+                    L"Tarvel ne peut pas démarrer : Windows n'a pas créé la police MS Sans Serif "
+                    L"(erreur 8)."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tarvel::win32

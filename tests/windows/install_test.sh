@@ -102,8 +102,8 @@ portable="$drive_c/Portable Tarvél Радио"
 rm -rf "$portable"
 mkdir -p "$portable"
 (cd "$portable" && cmake -E tar xf "$zip")
-[ "$(ls "$portable" | tr '\n' ' ')" = "tarvel-calc.exe tarvel.exe " ] ||
-  fail "the zip holds other than tarvel.exe and tarvel-calc.exe: $(ls "$portable")"
+[ "$(ls "$portable" | tr '\n' ' ')" = "LICENSE.txt LISEZMOI.txt tarvel-calc.exe tarvel.exe " ] ||
+  fail "the zip does not hold tarvel.exe, tarvel-calc.exe, LICENSE.txt and LISEZMOI.txt alone: $(ls "$portable")"
 run_and_close 'C:\Portable Tarvél Радио\tarvel.exe'
 [ -f "$portable/SavLoc.ini" ] || fail "the portable copy kept no SavLoc.ini beside itself"
 check "the portable copy, in a folder named with é and Cyrillic letters, kept SavLoc.ini beside itself"

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "window/win32/creation.hpp"
+
 // One C++ object per native window, in the shape of "Learn to Program for Windows": the window
 // procedure finds its object through GWLP_USERDATA, stored at WM_NCCREATE, and forwards every
 // message to `Derived::handleMessage`. From WM_NCDESTROY on the object no longer has a window, so
@@ -30,12 +32,13 @@ class BaseWindow {
     HICON icon;
   };
 
-  bool create(const wchar_t* title, const Frame& frame) {
-    registerClass(frame.icon);
-    CreateWindowExW(frame.extendedStyle, Derived::kClassName, title, frame.style, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                    GetModuleHandleW(nullptr), this);
-    return hwnd_ != nullptr;
+  // Throws CreationFailed when Windows makes neither the class nor the window.
+  void create(const wchar_t* title, const Frame& frame, const Creation& creation = {}) {
+    registerClass(frame.icon, creation);
+    creation.createWindow(frame.extendedStyle, Derived::kClassName, title, frame.style,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                          nullptr, GetModuleHandleW(nullptr), this);
+    if (!hwnd_) throw CreationFailed("sa fenêtre");
   }
 
   // Called by the derived destructor, so that the window's last messages still find it whole.
@@ -48,7 +51,7 @@ class BaseWindow {
   }
 
  private:
-  static void registerClass(HICON icon) {
+  static void registerClass(HICON icon, const Creation& creation) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     if (GetClassInfoExW(GetModuleHandleW(nullptr), Derived::kClassName, &windowClass)) return;
@@ -57,7 +60,7 @@ class BaseWindow {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hIcon = icon;
     windowClass.lpszClassName = Derived::kClassName;
-    RegisterClassExW(&windowClass);
+    if (!creation.registerClass(&windowClass)) throw CreationFailed("la classe de sa fenêtre");
   }
 
   static LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

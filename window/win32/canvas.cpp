@@ -3,7 +3,6 @@
 #include "window/control_visit.hpp"
 #include "window/win32/design_values.hpp"
 #include "window/win32/resource_ids.h"
-#include "window/win32/utf16.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::win32 {
@@ -14,6 +13,16 @@ constexpr UINT kDenseDpi = 144;
 UniquePen penOf(const Rgb& colour, int width, UINT dpi) {
   return UniquePen(
       CreatePen(PS_SOLID, twips::penPixels(width, static_cast<int>(dpi)), toColorRef(colour)));
+}
+
+// On the window's ground around the control, where the design's colours show it at once.
+void drawFocusFrame(HDC dc, const RECT& frame, UINT dpi) {
+  constexpr int kPenWidth = 2;
+  const int width = MulDiv(kPenWidth, static_cast<int>(dpi), kDesignDpi);
+  const UniquePen pen(CreatePen(PS_INSIDEFRAME, width, toColorRef(design::kFocusFrame)));
+  const SelectedObject selectedPen(dc, pen.get());
+  const SelectedObject selectedBrush(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
 }
 
 void fill(HDC dc, const RECT& area, const Rgb& colour) {
@@ -36,18 +45,6 @@ void drawCircle(HDC dc, const scene::Circle& circle, UINT dpi) {
   const SelectedObject selectedBrush(dc, fill ? fill.get() : GetStockObject(NULL_BRUSH));
   const RECT box = pixels(circle.box, dpi);
   Ellipse(dc, box.left, box.top, box.right, box.bottom);
-}
-
-// A caption may be wider than its box with another system's fonts: it is shown in full.
-void drawLabel(HDC dc, const Label& label, UINT dpi, FontSet& fonts) {
-  const ControlDesign& design = label.design();
-  const SelectedObject selected(dc, fonts.fontOf(design.font));
-  SetTextColor(dc, toColorRef(design.foreground.value_or(Rgb{0, 0, 0})));
-  RECT box = pixels(design.box, dpi);
-  const UINT alignment = design.alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
-  const std::wstring caption = toUtf16(label.caption());
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
-            alignment | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
 }  // namespace
@@ -92,29 +89,45 @@ void Canvas::draw(HDC dc, const std::vector<scene::Primitive>& primitives, UINT 
   }
 }
 
-// The labels' captions, over the rose so that the picture shows through around the text.
-void Canvas::drawLabels(HDC dc, UINT dpi, FontSet& fonts) {
-  SetBkMode(dc, TRANSPARENT);
-  for (const Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](const Label& label) {
-                                 if (label.visible()) drawLabel(dc, label, dpi, fonts);
-                               },
-                               [](const auto&) {}});
-  }
+HBITMAP Canvas::ground(HDC compatible, UINT dpi) {
+  if (ground_ && groundDpi_ == dpi) return ground_.get();
+  const SIZE size = clientSize(dpi);
+  ground_.reset(CreateCompatibleBitmap(compatible, size.cx, size.cy));
+  groundBrush_.reset();
+  groundDpi_ = dpi;
+  if (!ground_) return nullptr;
+  const UniqueMemoryDc dc(CreateCompatibleDC(compatible));
+  if (!dc) return ground_.get();
+  const SelectedObject selected(dc.get(), ground_.get());
+  draw(dc.get(), scene::of(window_).beneath, dpi);
+  return ground_.get();
 }
 
-void Canvas::paint(HDC target, UINT dpi, FontSet& fonts) {
+HBRUSH Canvas::groundBrush(HDC compatible, UINT dpi) {
+  HBITMAP bitmap = ground(compatible, dpi);
+  if (!groundBrush_ && bitmap) groundBrush_.reset(CreatePatternBrush(bitmap));
+  return groundBrush_ ? groundBrush_.get() : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+void Canvas::paint(HDC target, UINT dpi, const RECT* focusFrame) {
   ++paints_;
   const SIZE size = clientSize(dpi);
   const UniqueMemoryDc buffer(CreateCompatibleDC(target));
   const UniqueBitmap pixels(CreateCompatibleBitmap(target, size.cx, size.cy));
+  if (!buffer || !pixels) return;
   const SelectedObject selected(buffer.get(), pixels.get());
   HDC dc = buffer.get();
 
   const scene::Scene shown = scene::of(window_);
-  draw(dc, shown.beneath, dpi);
-  drawLabels(dc, dpi, fonts);
+  if (HBITMAP groundBitmap = ground(target, dpi)) {
+    const UniqueMemoryDc source(CreateCompatibleDC(target));
+    const SelectedObject selectedGround(source.get(), groundBitmap);
+    BitBlt(dc, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+  } else {
+    draw(dc, shown.beneath, dpi);
+  }
   draw(dc, shown.needle, dpi);
+  if (focusFrame) drawFocusFrame(dc, *focusFrame, dpi);
   BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
 }
 

@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "window/control_visit.hpp"
+#include "window/win32/handles.hpp"
 #include "window/win32/utf16.hpp"
 
 namespace tarvel::win32 {
@@ -41,6 +43,21 @@ ChildClass childClassOf(const Control& control) {
                    // A drop-down whose edit takes any text: nothing completes or matches it.
                    [](const ComboBox&) {
                      return ChildClass{WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL};
+                   },
+                   // Its text is in the window tree, where a screen reader finds it; a label that
+                   // takes a click says so.
+                   [](const Label& label) {
+                     const DWORD alignment = label.design().alignment == Alignment::Center
+                                                 ? SS_CENTER
+                                                 : SS_LEFTNOWORDWRAP;
+                     return ChildClass{WC_STATICW,
+                                       alignment | SS_NOPREFIX | (label.onClick ? SS_NOTIFY : 0)};
+                   },
+                   // The rose, named for a screen reader: it shows nothing itself.
+                   [](const Shape& shape) {
+                     return shape.design().accessibleName.empty()
+                                ? ChildClass{}
+                                : ChildClass{WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX};
                    },
                    [](const auto&) { return ChildClass{}; },
                });
@@ -97,6 +114,29 @@ void display(HWND button, const CheckBox& box) {
 }
 
 void display(HWND, const PushButton&) {}  // its caption never changes
+
+// WM_SETTEXT: the system tells a screen reader that the label's name changed.
+void display(HWND label, const Label& model) {
+  const std::wstring caption = toUtf16(model.caption());
+  if (windowText(label) != caption) SetWindowTextW(label, caption.c_str());
+}
+
+// The label's box is its caption's, from the design's left edge or about the design's centre: a
+// caption wider than its design box with another system's fonts shows in full, and the design's
+// boxes that reach under a field or the check box leave them uncovered.
+RECT fittedBox(HWND label, RECT box, Alignment alignment) {
+  SIZE text{};
+  if (HDC dc = GetDC(label)) {
+    const SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    const std::wstring caption = windowText(label);
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    ReleaseDC(label, dc);
+  }
+  if (alignment == Alignment::Center) box.left = (box.left + box.right - text.cx) / 2;
+  box.right = box.left + text.cx;
+  box.bottom = std::max(box.bottom, box.top + text.cy);
+  return box;
+}
 
 Selection selectionOf(HWND edit) {
   DWORD start = 0, end = 0;

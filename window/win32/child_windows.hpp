@@ -5,10 +5,13 @@
 #include <cstddef>
 #include <string>
 
+#include "window/design.hpp"
+
 namespace tarvel {
 class CheckBox;
 class ComboBox;
 class Control;
+class Label;
 class PushButton;
 class TextField;
 }  // namespace tarvel
@@ -34,6 +37,9 @@ void display(HWND edit, const TextField& field);
 void display(HWND combo, const ComboBox& box);
 void display(HWND button, const CheckBox& box);
 void display(HWND button, const PushButton& pushButton);
+void display(HWND label, const Label& model);
+// The label's box: its caption's size, at the design's place.
+RECT fittedBox(HWND label, RECT box, Alignment alignment);
 
 // Where the user left the caret and the selection, in the model's characters.
 struct Selection {

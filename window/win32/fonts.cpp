@@ -43,19 +43,34 @@ std::wstring availableFace(std::string_view designFace) {
   return face;  // the font mapper's own choice
 }
 
-HFONT FontSet::fontOf(const std::optional<FontSpec>& wanted) {
+FontSet::FontSet(UINT dpi, const Creation& creation) : dpi_(dpi) {
+  add(design::kWindowFont, creation);
+  for (const ControlDesign& control : design::controls()) {
+    if (control.font) add(*control.font, creation);
+  }
+}
+
+HFONT FontSet::fontOf(const std::optional<FontSpec>& wanted) const {
   const FontSpec fontSpec = wanted.value_or(design::kWindowFont);
   for (const Created& created : fonts_) {
     if (sameSpec(created.fontSpec, fontSpec)) return created.font.get();
   }
+  return fonts_.front().font.get();  // every design font is made: not reached
+}
+
+void FontSet::add(const FontSpec& fontSpec, const Creation& creation) {
+  for (const Created& created : fonts_) {
+    if (sameSpec(created.fontSpec, fontSpec)) return;
+  }
   // A negative height asks for the character height, which is what a point size measures.
   const int height = -static_cast<int>(std::lround(fontSpec.points * dpi_ / kPointsPerInch));
   const std::wstring face = availableFace(fontSpec.face);
-  UniqueFont font(CreateFontW(height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                              FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+  UniqueFont font(creation.createFont(height, 0, 0, 0, fontSpec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                      FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+  if (!font) throw CreationFailed("la police " + std::string(fontSpec.face));
   fonts_.push_back({fontSpec, std::move(font)});
-  return fonts_.back().font.get();
 }
 
 }  // namespace tarvel::win32

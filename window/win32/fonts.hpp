@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "window/design.hpp"
+#include "window/win32/creation.hpp"
 #include "window/win32/handles.hpp"
 
 namespace tarvel::win32 {
@@ -15,14 +16,17 @@ namespace tarvel::win32 {
 // The design's face when this system has it, otherwise the first similar face it has.
 std::wstring availableFace(std::string_view designFace);
 
-// The design's fonts at one screen's DPI, each created once and owned here.
+// The design's fonts at one screen's DPI, all created at once and owned here. Throws
+// CreationFailed when Windows does not make one.
 class FontSet {
  public:
-  explicit FontSet(UINT dpi) : dpi_(dpi) {}
+  FontSet(UINT dpi, const Creation& creation);
   // A control without a font of its own uses the window's font.
-  HFONT fontOf(const std::optional<FontSpec>& wanted);
+  HFONT fontOf(const std::optional<FontSpec>& wanted) const;
 
  private:
+  void add(const FontSpec& fontSpec, const Creation& creation);
+
   struct Created {
     FontSpec fontSpec;
     UniqueFont font;

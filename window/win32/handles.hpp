@@ -27,6 +27,12 @@ struct MemoryDcDeleter {
 };
 using UniqueMemoryDc = std::unique_ptr<HDC, MemoryDcDeleter>;
 
+struct IconDeleter {
+  using pointer = HICON;
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using UniqueIcon = std::unique_ptr<HICON, IconDeleter>;
+
 struct WindowDeleter {
   using pointer = HWND;
   void operator()(HWND window) const { DestroyWindow(window); }

@@ -35,10 +35,13 @@ bool handlePendingMessages(HWND window) {
 }
 
 int runMessageLoop(HWND window) {
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0)
+  MSG message{};
+  BOOL got = 0;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0)
     dispatch(window, message);
-  return static_cast<int>(message.wParam);
+  // -1: Windows could not read the queue (an invalid window or message pointer), and no WM_QUIT
+  // came to give a status.
+  return got == 0 ? static_cast<int>(message.wParam) : kQueueFailedStatus;
 }
 
 }  // namespace tarvel::win32

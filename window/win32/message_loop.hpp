@@ -11,7 +11,8 @@ namespace tarvel::win32 {
 // loop this one is nested in ends too.
 bool handlePendingMessages(HWND window);
 
-// Until WM_QUIT; answers its exit code.
+// Until WM_QUIT; answers its exit code, or kQueueFailedStatus if the queue cannot be read.
+inline constexpr int kQueueFailedStatus = 1;
 int runMessageLoop(HWND window);
 
 }  // namespace tarvel::win32

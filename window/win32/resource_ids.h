@@ -3,7 +3,7 @@
 // compiler reads this file too.
 #pragma once
 
-// The program's icon (32x32 and 16x16). The lowest icon identifier: Explorer shows it for the .exe.
+// The program's icon (16, 24, 32, 48 and 256 pixels). The lowest icon identifier: Explorer shows it for the .exe.
 #define TARVEL_IDI_ICON 1
 
 // resources/globe.png, 512x384, as the bytes of the PNG file (RT_RCDATA), decoded at run time.

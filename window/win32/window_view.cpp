@@ -1,14 +1,18 @@
 #include "window/win32/window_view.hpp"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "window/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
 #include "window/win32/design_values.hpp"
+#include "window/win32/icons.hpp"
 #include "window/win32/key_codes.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win32/utf16.hpp"
@@ -22,6 +26,11 @@ constexpr DWORD kFrameStyle =
 constexpr DWORD kFrameExtendedStyle = 0;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT_PTR kFieldSubclass = 1;
+// The focus frame lies in the three pixels that part neighbouring fields.
+constexpr int kFocusMargin = 3;
+// Each child's identifier is its place in the design table from here on: dialog functions,
+// accessibility tools and WM_COMMAND's low word tell the controls apart by it.
+constexpr int kFirstChildId = 1000;
 // Posted when a combo box's list closes: the list may have written into the edit, in an order
 // Windows does not promise, so the model's text is shown again once the notifications are over.
 constexpr UINT kShowModelText = WM_APP + 1;
@@ -67,24 +76,80 @@ void fitClosedHeight(HWND combo, int height) {
   }
 }
 
+// The window lets go of the old icon before its owner destroys it; without a new one the class's
+// icon stays.
+void replaceIcon(HWND window, WPARAM which, UniqueIcon icon, UniqueIcon& owner) {
+  if (!icon) return;
+  SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon.get()));
+  owner = std::move(icon);
+}
+
 void caretToEnd(HWND edit) {
   const LRESULT end = GetWindowTextLengthW(edit);
   SendMessageW(edit, EM_SETSEL, end, end);
 }
 
+bool isLabel(const Control& control) {
+  return control.kind() == ControlKind::Label;
+}
+
+// Buttons, fields, boxes and the check box; a label or the rose is only read.
+bool isInput(const Control& control) {
+  return !isLabel(control) && control.kind() != ControlKind::Shape;
+}
+
+// The order the children are created in. The inputs come in the form's Tab order, since
+// IsDialogMessageW walks the children in that order; each comes after the labels the design
+// writes just before it, so that the static text before a field, where MSAA looks for its name,
+// is its caption.
+std::vector<Control*> inWindowOrder(const Form& form) {
+  std::vector<Control*> designOrder = form.controls();
+  // The design's controls are one table: their addresses follow its rows.
+  std::sort(designOrder.begin(), designOrder.end(),
+            [](const Control* a, const Control* b) { return &a->design() < &b->design(); });
+  std::unordered_map<const Control*, std::vector<Control*>> labelsBefore;
+  std::vector<Control*> labels;
+  for (Control* control : designOrder) {
+    if (!childClassOf(*control).name) continue;
+    if (isInput(*control)) {
+      labelsBefore[control] = std::exchange(labels, {});
+    } else {
+      labels.push_back(control);
+    }
+  }
+  std::vector<Control*> order;
+  for (Control* input : form.byTabIndex()) {
+    if (!labelsBefore.contains(input)) continue;  // no window of its own, or only read
+    order.insert(order.end(), labelsBefore[input].begin(), labelsBefore[input].end());
+    order.push_back(input);
+  }
+  order.insert(order.end(), labels.begin(), labels.end());
+  return order;
+}
+
 }  // namespace
 
-WindowView::WindowView(WinDurOzirozador& window)
-    : window_(window), dpi_(kDesignDpi), canvas_(window) {
+WindowView::WindowView(WinDurOzirozador& window, const Creation& creation)
+    : window_(window), creation_(creation), dpi_(kDesignDpi), canvas_(window) {
   const INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common);
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TARVEL_IDI_ICON));
   const std::wstring caption = toUtf16(design::kCaption);
-  create(caption.c_str(), {kFrameStyle, kFrameExtendedStyle, icon});
-  dpi_ = GetDpiForWindow(handle());
-  fonts_ = std::make_unique<FontSet>(dpi_);
-  fitFrame();
-  createChildren();
+  create(caption.c_str(), {kFrameStyle, kFrameExtendedStyle, icon}, creation_);
+  // A failure from here on takes the window with it while every member is whole.
+  try {
+    dpi_ = GetDpiForWindow(handle());
+    fonts_ = std::make_unique<FontSet>(dpi_, creation_);
+    fitFrame();
+    loadIcons();
+    createChildren();
+  } catch (const CreationFailed&) {
+    destroy();
+    throw;
+  }
+  // The buttons' and the check box's own focus rectangles show from the start, not only after a
+  // first key.
+  SendMessageW(handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   SetTimer(handle(), kClockTimer, static_cast<UINT>(window_.Timer1.interval()), nullptr);
 }
 
@@ -106,27 +171,45 @@ void WindowView::fitFrame() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Inputs come in Tab order: IsDialogMessageW walks the children in the order they were created.
+// The title bar's and the taskbar's icons at the window's DPI.
+void WindowView::loadIcons() {
+  replaceIcon(handle(), ICON_SMALL, programIconAt(SM_CXSMICON, SM_CYSMICON, dpi_), smallIcon_);
+  replaceIcon(handle(), ICON_BIG, programIconAt(SM_CXICON, SM_CYICON, dpi_), largeIcon_);
+}
+
 void WindowView::createChildren() {
-  for (Control* control : window_.byTabIndex()) {
-    if (HWND child = createChild(*control)) enrol(child, *control);
+  const std::vector<Control*>& controls = window_.controls();
+  for (Control* control : inWindowOrder(window_)) {
+    const auto place = std::find(controls.begin(), controls.end(), control) - controls.begin();
+    if (HWND child = createChild(*control, kFirstChildId + static_cast<int>(place)))
+      enrol(child, *control);
   }
   layout();
+  for (const auto& [control, child] : children_) {
+    const std::string_view name = control->design().accessibleName;
+    if (!isLabel(*control) && !name.empty()) properties_.setName(child, name);
+  }
   for (const auto& [control, child] : children_)
     sync(*control);
 }
 
-HWND WindowView::createChild(Control& control) {
+HWND WindowView::createChild(Control& control, int id) {
   const ChildClass childClass = childClassOf(control);
   if (!childClass.name) return nullptr;
-  DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | childClass.style;
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | childClass.style;
+  if (isInput(control)) style |= WS_TABSTOP;
   if (control.visible()) style |= WS_VISIBLE;
   if (!control.enabled()) style |= WS_DISABLED;
-  const std::wstring caption =
-      visit(control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
-                                [](const auto&) { return std::wstring(); }});
-  return CreateWindowExW(childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0,
-                         0, handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  const std::wstring caption = visit(
+      control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
+                          [](const Label& label) { return toUtf16(label.caption()); },
+                          [](const Shape& shape) { return toUtf16(shape.design().accessibleName); },
+                          [](const auto&) { return std::wstring(); }});
+  HWND child = creation_.createWindow(
+      childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0, 0, handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (!child) throw CreationFailed("le contrôle " + control.fullName());
+  return child;
 }
 
 void WindowView::enrol(HWND child, Control& control) {
@@ -145,6 +228,7 @@ void WindowView::enrol(HWND child, Control& control) {
                        controls_[parts.hwndItem] = &control;
                        controls_[parts.hwndList] = &control;
                      },
+                     [&](Shape&) { showNothing(child); },
                      [](auto&) {},
                  });
 }
@@ -160,6 +244,7 @@ void WindowView::layout() {
     const int height = box.bottom - box.top;
     SetWindowPos(child, nullptr, box.left, box.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     visit(*control, Overloaded{
+                        [&](const Label& label) { fit(child, label); },
                         [&](const TextField& field) {
                           if (field.design().alignment == Alignment::Center)
                             narrowMargins(child, dpi_);
@@ -175,13 +260,77 @@ void WindowView::layout() {
   }
 }
 
-// The fonts of the other screen replace the old ones once every control has been given them.
+// The fonts of the other screen replace the old ones once every control has been given them. If
+// Windows does not make them, the window goes on with the fonts it has, at their old size.
 void WindowView::dpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
-  const auto previousFonts = std::exchange(fonts_, std::make_unique<FontSet>(dpi_));
+  std::unique_ptr<FontSet> previousFonts;
+  try {
+    previousFonts = std::exchange(fonts_, std::make_unique<FontSet>(dpi_, creation_));
+  } catch (const CreationFailed&) {
+  }
   SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   layout();
+  loadIcons();
+  // The labels paint the new ground too.
+  RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// The caption is drawn anew in the whole box: the old one was drawn for the old box.
+void WindowView::fit(HWND child, const Label& label) {
+  const RECT box = fittedBox(child, pixels(label.design().box, dpi_), label.design().alignment);
+  SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
+// The rose's value is the bearing the needle shows, told once a degree during a sweep.
+void WindowView::showBearingOnTheRose() {
+  HWND rose = childOf(window_.Shape3);
+  std::string reading = window_.needleReading();
+  if (!rose || reading == roseReading_) return;
+  roseReading_ = std::move(reading);
+  if (properties_.setValue(rose, roseReading_))
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, rose, OBJID_CLIENT, CHILDID_SELF);
+}
+
+// The rose is a window for a screen reader only: with an empty window region it paints nothing and
+// clips nothing of the drawing beneath it.
+void WindowView::showNothing(HWND child) {
+  HRGN nothing = CreateRectRgn(0, 0, 0, 0);
+  if (nothing && SetWindowRgn(child, nothing, FALSE)) return;  // the window owns the region now
+  if (nothing) DeleteObject(nothing);
+  children_.erase(controlOf(child));
+  controls_.erase(child);
+  DestroyWindow(child);
+}
+
+// The focused control's window: a combo box's, not its edit's.
+HWND WindowView::focusedChild() const {
+  const Control* focused = controlOf(GetFocus());
+  return focused ? childOf(*focused) : nullptr;
+}
+
+// A few pixels around the focused control, within the window.
+std::optional<RECT> WindowView::focusFrame() const {
+  HWND focused = focusedChild();
+  if (!focused) return std::nullopt;
+  RECT frame{};
+  GetWindowRect(focused, &frame);
+  MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&frame), 2);
+  const int margin = MulDiv(kFocusMargin, static_cast<int>(dpi_), kDesignDpi);
+  InflateRect(&frame, margin, margin);
+  RECT client{};
+  GetClientRect(handle(), &client);
+  IntersectRect(&frame, &frame, &client);
+  return frame;
+}
+
+// Every control tells its window when it gains or loses the focus: the frame follows.
+void WindowView::followFocus() {
+  HWND focused = focusedChild();
+  if (focused == framed_) return;
+  framed_ = focused;
   invalidateDrawing();
 }
 
@@ -197,9 +346,11 @@ Control* WindowView::controlOf(HWND child) const {
 
 void WindowView::sync(const Control& control) {
   visit(control, Overloaded{
-                     [this](const Line&) { invalidateDrawing(); },
+                     [this](const Line& line) {
+                       invalidateDrawing();
+                       if (&line == &window_.Li1) showBearingOnTheRose();
+                     },
                      [this](const Shape&) { invalidateDrawing(); },
-                     [this](const Label&) { invalidateDrawing(); },
                      [](const Timer&) {},
                      [this](const auto& shown) {
                        HWND child = childOf(shown);
@@ -210,6 +361,9 @@ void WindowView::sync(const Control& control) {
                        if (isShown(child) != shown.visible())
                          ShowWindow(child, shown.visible() ? SW_SHOWNA : SW_HIDE);
                        display(child, shown);
+                       if constexpr (std::is_same_v<decltype(shown), const Label&>) {
+                         fit(child, shown);
+                       }
                      },
                  });
 }
@@ -242,7 +396,8 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(handle(), &paint);
-      canvas_.paint(dc, dpi_, *fonts_);
+      const std::optional<RECT> frame = focusFrame();
+      canvas_.paint(dc, dpi_, frame ? &*frame : nullptr);
       EndPaint(handle(), &paint);
       return 0;
     }
@@ -250,14 +405,12 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // the paint covers every pixel
     case WM_COMMAND:
       if (lParam) command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      followFocus();
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
       return colours(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_LBUTTONUP:
-      clickAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
     case WM_SETFOCUS:
       // Back from another window: the focus returns to the control that had it.
       if (Control* focused = window_.focused()) giveFocus(*focused);
@@ -351,6 +504,9 @@ void WindowView::command(HWND child, WORD notification) {
                         if (notification == BN_SETFOCUS) window_.setFocus(box);
                         if (notification == BN_CLICKED) box.click();
                       },
+                      [&](Label& label) {
+                        if (notification == STN_CLICKED) label.click();
+                      },
                       [](auto&) {},
                   });
 }
@@ -399,22 +555,18 @@ void WindowView::pickSelected(ComboBox& box, HWND combo) {
   box.pick(toUtf8(listItem(combo, static_cast<WPARAM>(index))));
 }
 
-// Labels are drawn, not windows: a click on one is found by its place.
-void WindowView::clickAt(POINT point) {
-  Label* clicked = nullptr;
-  for (Control* control : window_.controls()) {
-    visit(*control, Overloaded{[&](Label& label) {
-                                 const RECT box = pixels(label.design().box, dpi_);
-                                 if (label.visible() && PtInRect(&box, point)) clicked = &label;
-                               },
-                               [](auto&) {}});
-  }
-  if (clicked) clicked->click();
-}
-
-// The fields' colour, and the check box's ground around its box.
+// The fields' colour, the check box's ground around its box, and the labels' text over the
+// window's own ground: the brush paints the picture and the rose beneath the label's box.
 LRESULT WindowView::colours(UINT message, HDC dc, HWND child) {
   const Control* control = controlOf(child);
+  if (control && isLabel(*control)) {
+    SetTextColor(dc, toColorRef(control->design().foreground.value_or(Rgb{0, 0, 0})));
+    SetBkMode(dc, TRANSPARENT);
+    POINT origin{0, 0};
+    MapWindowPoints(child, handle(), &origin, 1);
+    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+    return reinterpret_cast<LRESULT>(canvas_.groundBrush(dc, dpi_));
+  }
   if (!control || !control->design().background) {
     return defaultHandling(message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
   }

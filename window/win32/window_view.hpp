@@ -4,17 +4,22 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
 #include "window/desktop_platform.hpp"
+#include "window/win32/accessible_properties.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/canvas.hpp"
+#include "window/win32/creation.hpp"
 #include "window/win32/fonts.hpp"
 #include "window/win32/handles.hpp"
 
 namespace tarvel {
 class ComboBox;
 class Control;
+class Label;
 class TextField;
 class WinDurOzirozador;
 struct Rgb;
@@ -41,7 +46,8 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
  public:
   static constexpr const wchar_t* kClassName = L"Tarvel.WinDurOzirozador";
 
-  explicit WindowView(WinDurOzirozador& window);
+  // Throws CreationFailed when Windows does not make the window, one of its controls or fonts.
+  explicit WindowView(WinDurOzirozador& window, const Creation& creation = {});
   ~WindowView();
 
   void show(int how);
@@ -65,29 +71,42 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   bool typed(HWND edit, WPARAM unit);
 
   void createChildren();
-  HWND createChild(Control& control);
+  HWND createChild(Control& control, int id);
   void enrol(HWND child, Control& control);
   void layout();
+  void fit(HWND child, const Label& label);
+  void showNothing(HWND child);
+  void showBearingOnTheRose();
   void fitFrame();
+  void loadIcons();
   void dpiChanged(UINT dpi, const RECT& suggested);
 
   void command(HWND child, WORD notification);
   void fieldNotified(TextField& field, HWND edit, WORD notification);
   void comboNotified(ComboBox& box, HWND combo, WORD notification);
   void pickSelected(ComboBox& box, HWND combo);
-  void clickAt(POINT point);
   LRESULT colours(UINT message, HDC dc, HWND child);
   HBRUSH brushOf(const Rgb& colour);
   void unload();
   void invalidateDrawing();
+  HWND focusedChild() const;
+  std::optional<RECT> focusFrame() const;
+  void followFocus();
 
   WinDurOzirozador& window_;
+  Creation creation_;
   UINT dpi_;
   std::unique_ptr<FontSet> fonts_;
   Canvas canvas_;
   std::map<COLORREF, UniqueBrush> brushes_;
+  UniqueIcon smallIcon_;
+  UniqueIcon largeIcon_;
   std::unordered_map<const Control*, HWND> children_;
   std::unordered_map<HWND, Control*> controls_;
+  AccessibleProperties properties_;
+  HWND framed_ = nullptr;
+  std::string roseReading_;  // the rose's value as last given to the property service  // the
+                             // control the focus frame was last painted around
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };

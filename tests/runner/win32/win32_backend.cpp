@@ -1,5 +1,7 @@
 #include "tests/runner/win32/win32_backend.hpp"
 
+#include <commctrl.h>
+
 #include <array>
 #include <cstring>
 #include <vector>
@@ -7,7 +9,6 @@
 #include "window/code_page.hpp"
 #include "window/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
-#include "window/win32/design_values.hpp"
 #include "window/win32/message_loop.hpp"
 #include "window/win32/utf16.hpp"
 
@@ -137,6 +138,15 @@ std::string differenceOf(const Control& control, HWND child) {
                    [&](const CheckBox& box) {
                      const bool checked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
                      return checked == (box.value() == 1) ? std::string() : "check mark differs";
+                   },
+                   // A screen reader reads a label only as the text of a static window.
+                   [&](const Label& label) {
+                     std::array<wchar_t, 16> className{};
+                     GetClassNameW(child, className.data(), static_cast<int>(className.size()));
+                     if (lstrcmpiW(className.data(), WC_STATICW) != 0)
+                       return std::string("not static text");
+                     return text == win32::toUtf16(label.caption()) ? std::string()
+                                                                    : "shows " + quoted(text);
                    },
                    [](const auto&) { return std::string(); },
                });
@@ -268,13 +278,11 @@ bool Win32Backend::click(Control& control) {
   return visit(control, Overloaded{
                             [&](PushButton& button) { return pressButton(button); },
                             [&](CheckBox& box) { return pressButton(box); },
-                            // Labels are drawn by the window: the click is the window's.
                             [&](Label& label) {
-                              const RECT box = win32::pixels(label.design().box, view_->dpi());
-                              const LPARAM at = MAKELPARAM((box.left + box.right) / 2,
-                                                           (box.top + box.bottom) / 2);
-                              PostMessageW(view_->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-                              PostMessageW(view_->handle(), WM_LBUTTONUP, 0, at);
+                              HWND child = view_->childOf(label);
+                              if (!child) return false;
+                              PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+                              PostMessageW(child, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
                               settle();
                               return true;
                             },
@@ -286,7 +294,10 @@ std::string Win32Backend::shownDifference() {
   if (!view_ || closed_ || window_->ended()) return {};
   for (const Control* control : window_->controls()) {
     HWND child = view_->childOf(*control);
-    if (!child) continue;
+    if (!child) {
+      if (control->kind() == ControlKind::Label) return control->fullName() + ": no window";
+      continue;
+    }
     const std::string difference = differenceOf(*control, child);
     if (!difference.empty()) return control->fullName() + ": " + difference;
   }
