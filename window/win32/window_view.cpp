@@ -50,13 +50,6 @@ bool isShown(HWND child) {
   return (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-// A centred field wraps what is wider than its text area, and its design leaves room for its
-// digits only with margins narrower than the font's own. Set after the font, which resets them.
-void narrowMargins(HWND edit, UINT dpi) {
-  const int margin = MulDiv(1, static_cast<int>(dpi), kDesignDpi);
-  SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
-}
-
 // A drop-down combo box sizes its closed box from its font; the design gives it its height. How
 // the selection field's height adds up to the box's is the system's own (the value it answers is
 // not always the one it was given), so the height is measured and corrected.
@@ -232,10 +225,6 @@ void WindowView::layout() {
     SetWindowPos(child, nullptr, box.left, box.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     visit(*control, Overloaded{
                         [&](const Label& label) { fit(child, label); },
-                        [&](const TextField& field) {
-                          if (field.design().alignment == Alignment::Center)
-                            narrowMargins(child, dpi_);
-                        },
                         // A drop-down combo box's height counts its list too.
                         [&](const ComboBox&) {
                           SetWindowPos(child, nullptr, 0, 0, width, (1 + kListRows) * height,
@@ -383,11 +372,6 @@ LRESULT WindowView::fieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM 
     case WM_GETDLGCODE:
       return fieldDialogCode(DefSubclassProc(edit, message, wParam, lParam),
                              reinterpret_cast<const MSG*>(lParam));
-    case WM_KEYDOWN:
-      // Their characters follow as WM_CHAR. The edit control's own handling of the keys would
-      // press a default button or close the window from a multi-line field.
-      if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
-      break;
     case WM_CHAR:
       if (typed(edit, wParam)) return 0;
       break;
