@@ -1,6 +1,7 @@
 // The bearing needle: its sweep from north to the azimuth, and its rest position.
 #include <cmath>
 
+#include "window/number_text.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -28,6 +29,21 @@ void WinDurOzirozador::Dessine_Angle() {
     platform().runEventLoopPass();
     if (ended()) return;  // the window was closed during the pass
   }
+}
+
+// Read off the needle as drawn, so that it follows the sweep; y grows downwards.
+std::optional<int> WinDurOzirozador::needleBearing() const {
+  const LineEnds& ends = Li1.ends();
+  if (ends.x1 == kRest.x1 && ends.y1 == kRest.y1 && ends.x2 == kRest.x2 && ends.y2 == kRest.y2)
+    return std::nullopt;
+  const double pi = 4 * std::atan(1.0);
+  const double degrees = std::atan2(ends.x2 - ends.x1, ends.y1 - ends.y2) * 180 / pi;
+  return static_cast<int>(std::lround(degrees < 0 ? degrees + 360 : degrees));
+}
+
+std::string WinDurOzirozador::needleReading() const {
+  const auto bearing = needleBearing();
+  return bearing ? number_text::wholeNumber(*bearing) + "°" : std::string();
 }
 
 void WinDurOzirozador::needleAtRest() {

@@ -1,12 +1,14 @@
 #!/bin/sh
 # Installs what building and testing Tarvel needs on Debian 12: with apt-get when run as root,
 # otherwise prints the apt-get line to run and stops. With arguments, those packages instead
-# (scripts/build-windows.sh passes its own).
+# (scripts/build-windows.sh passes its own). The last line is the screen reader's test: the window
+# under Xvfb, read through the accessibility bus as Orca reads it, with keys typed by xdotool.
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
 fonts-liberation fonts-dejavu-core fonts-comic-neue
-dpkg-dev lintian appstream desktop-file-utils"
+dpkg-dev lintian appstream desktop-file-utils
+xvfb dbus at-spi2-core python3-pyatspi xdotool"
 if [ $# -gt 0 ]; then packages="$*"; fi
 
 missing=""

@@ -45,6 +45,9 @@ inline constexpr std::int16_t kCtrlV = 22;
 inline constexpr std::int16_t kEscape = 27;
 }  // namespace key
 
+// Keys without a character that the window answers whichever control holds the focus.
+enum class FunctionKey : std::uint8_t { F1 };
+
 class Control {
  public:
   // The design of `name` must be of `kind`: a mismatch is a programming error and stops the

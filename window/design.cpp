@@ -93,16 +93,14 @@ constexpr ControlDesign hemisphere(std::string_view name, std::string_view text,
           .accessibleName = accessible};
 }
 
-constexpr ControlDesign result(std::string_view name, std::string_view caption, Box box, int tab,
-                               std::string_view accessible) {
+constexpr ControlDesign result(std::string_view name, std::string_view caption, Box box, int tab) {
   return {.name = name,
           .kind = K::Label,
           .text = caption,
           .box = box,
           .font = kLargeRegular,
           .foreground = kStationText,
-          .tabIndex = tab,
-          .accessibleName = accessible};
+          .tabIndex = tab};
 }
 
 constexpr ControlDesign line(std::string_view name, int index, LineEnds ends, Rgb colour = kRose,
@@ -132,8 +130,7 @@ constexpr auto kControls = std::to_array<ControlDesign>({
      .box = {2940, 3420, 2160, 315},
      .font = kTitle,
      .foreground = kCompassText,
-     .alignment = Alignment::Center,
-     .accessibleName = "À propos de Tarvel"},
+     .alignment = Alignment::Center},
 
     // Clock.
     {.name = "LabHeure",
@@ -142,16 +139,14 @@ constexpr auto kControls = std::to_array<ControlDesign>({
      .box = {1320, 0, 795, 315},
      .font = kLargeRegular,
      .foreground = kClockText,
-     .tabIndex = 23,
-     .accessibleName = "Heure"},
+     .tabIndex = 23},
     {.name = "LabDate",
      .kind = K::Label,
      .text = "00/00/00",
      .box = {2160, 0, 1095, 315},
      .font = kLargeRegular,
      .foreground = kClockText,
-     .tabIndex = 24,
-     .accessibleName = "Date"},
+     .tabIndex = 24},
     {.name = "Timer1", .kind = K::Timer, .visible = false},
 
     // My station.
@@ -196,9 +191,9 @@ constexpr auto kControls = std::to_array<ControlDesign>({
     button("Com_S", "Calcul", {6360, 3420, 615, 315}, 2, "Calcul, Son"),
 
     // Results.
-    result("Lab_Heure_Cor", "Heure : ", {75, 2880, 1830, 255}, 50, "Heure du correspondant"),
-    result("LabelAzimut", "Azimut : ", {75, 3180, 1695, 255}, 10, "Azimut"),
-    result("LabelDistance", "Distance : ", {75, 3480, 1755, 255}, 11, "Distance"),
+    result("Lab_Heure_Cor", "Heure : ", {75, 2880, 1830, 255}, 50),
+    result("LabelAzimut", "Azimut : ", {75, 3180, 1695, 255}, 10),
+    result("LabelDistance", "Distance : ", {75, 3480, 1755, 255}, 11),
     {.name = "ComDistance",
      .kind = K::PushButton,
      .text = "Distance/Azimut",
@@ -214,7 +209,8 @@ constexpr auto kControls = std::to_array<ControlDesign>({
      .kind = K::Shape,
      .box = {1200, 840, 1815, 1815},
      .foreground = kRose,
-     .background = Rgb{0, 64, 0}},
+     .background = Rgb{0, 64, 0},
+     .accessibleName = "Rose des vents"},
     {.name = "Shape2",
      .kind = K::Shape,
      .box = {2040, 1680, 135, 135},

@@ -56,6 +56,8 @@ struct ControlDesign {
   bool visible = true;
   bool enabled = true;
   int lineWidth = 1;  // pixels
+  // What a screen reader calls a control whose own text does not say what it is for; a label is
+  // read by its caption.
   std::string_view accessibleName{};
 };
 
@@ -68,6 +70,9 @@ inline constexpr int kClientHeight = 3765;
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, false};
 inline constexpr int kTimerInterval = 1000;  // milliseconds
+// The frame around the control that has the focus: the compass labels' yellow, seen at once on
+// the dark ground around every control.
+inline constexpr Rgb kFocusFrame{255, 255, 128};
 
 std::span<const ControlDesign> controls();
 

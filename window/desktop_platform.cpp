@@ -22,6 +22,39 @@ std::tm localNow() {
 
 }  // namespace
 
+DesktopView::~DesktopView() {
+  if (platform_) platform_->detach(*this);
+}
+
+DesktopPlatform::~DesktopPlatform() {
+  if (view_) view_->platform_ = nullptr;
+}
+
+void DesktopPlatform::attach(DesktopView& view) {
+  if (view_) detach(*view_);
+  view_ = &view;
+  view.platform_ = this;
+}
+
+void DesktopPlatform::detach(const DesktopView& view) {
+  if (view_ != &view) return;
+  view_->platform_ = nullptr;
+  view_ = nullptr;
+}
+
+void DesktopPlatform::runEventLoopPass() {
+  if (DesktopView* view = liveView()) view->paintNow();
+  handlePendingEvents();
+}
+
+void DesktopPlatform::giveFocus(const Control& control) {
+  if (DesktopView* view = liveView()) view->giveFocus(control);
+}
+
+void DesktopPlatform::controlChanged(const Control& control) {
+  if (DesktopView* view = liveView()) view->sync(control);
+}
+
 TimeOfDay DesktopPlatform::timeOfDay() {
   const std::tm now = localNow();
   return {now.tm_hour, now.tm_min, now.tm_sec};

@@ -5,11 +5,50 @@
 
 namespace tarvel {
 
-// What every real window's platform takes from the system alike, whatever its toolkit: the local
-// clock and date, the executable's folder, the user's settings folder and the disk. A toolkit adds
-// its message boxes, its event loop and its controls, and how to leave its loops at the end.
+class DesktopPlatform;
+
+// A real window's view of the model, as its platform drives it. A view that goes leaves its
+// platform, which touches nothing of it afterwards.
+class DesktopView {
+ public:
+  DesktopView(const DesktopView&) = delete;
+  DesktopView& operator=(const DesktopView&) = delete;
+
+  // Model to toolkit: the control's properties as the model holds them.
+  virtual void sync(const Control& control) = 0;
+  virtual void giveFocus(const Control& control) = 0;
+  // Paints the drawing now, not at the next idle moment: each step of a sweep is seen.
+  virtual void paintNow() = 0;
+
+ protected:
+  DesktopView() = default;
+  ~DesktopView();
+
+ private:
+  friend class DesktopPlatform;
+  DesktopPlatform* platform_ = nullptr;
+};
+
+// What every real window's platform does alike, whatever its toolkit: the local clock and date,
+// the executable's folder, the user's settings folder and the disk, and the view it drives, which
+// it no longer touches once the program is ending or the view is gone. A toolkit adds its message
+// boxes, how it handles what is pending, and how it leaves its loops at the end.
 class DesktopPlatform : public Platform {
  public:
+  DesktopPlatform() = default;
+  ~DesktopPlatform() override;
+  DesktopPlatform(const DesktopPlatform&) = delete;
+  DesktopPlatform& operator=(const DesktopPlatform&) = delete;
+
+  // The view to drive, until it goes or another is attached.
+  void attach(DesktopView& view);
+  void detach(const DesktopView& view);
+
+  // Paints the needle at once, then handles what is pending, the user's input included.
+  void runEventLoopPass() override;
+  void giveFocus(const Control& control) override;
+  void controlChanged(const Control& control) override;
+
   TimeOfDay timeOfDay() override;
   CalendarDate today() override;
   std::filesystem::path programFolder() override;
@@ -20,11 +59,16 @@ class DesktopPlatform : public Platform {
  protected:
   // No control is touched once the program is ending.
   bool ending() const { return ending_; }
+  // The attached view while it lasts, ending or not.
+  DesktopView* view() const { return view_; }
+  DesktopView* liveView() const { return ending_ ? nullptr : view_; }
+  virtual void handlePendingEvents() = 0;
   // Leaves every running event loop, nested ones (a sweep's pass, a message box) included.
   virtual void leaveEventLoops() = 0;
 
  private:
   DiskFileSystem files_;
+  DesktopView* view_ = nullptr;
   bool ending_ = false;
 };
 

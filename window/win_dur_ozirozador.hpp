@@ -134,6 +134,11 @@ class WinDurOzirozador : public Form {
 
   // The window opens: the focus goes to the first control of the Tab order.
   void show();
+  // The bearing the needle shows in whole degrees, none at rest; and as text ("224°", or empty).
+  std::optional<int> needleBearing() const;
+  std::string needleReading() const;
+  // A function key pressed anywhere in the window: F1 is the help, as the "?" button.
+  void functionKey(FunctionKey key);
   void message(std::string_view text, MessageIcon icon);
 
  private:

@@ -26,6 +26,10 @@ void Backend::deliver(const Key& key) {
     window_->tab(key.kind == Key::Kind::Tab);
     return;
   }
+  if (key.kind == Key::Kind::Function) {
+    window_->functionKey(key.function);
+    return;
+  }
   Control* target = window_->focused();
   if (!target) return;
   const auto typeInto = [&key](auto& editable) {

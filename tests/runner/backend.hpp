@@ -14,11 +14,13 @@
 
 namespace tarvel::scenarios {
 
-// One key of a `type` command: a character code, a key that produces no character, or Tab.
+// One key of a `type` command: a character code, a key that produces no character, Tab, or a
+// function key.
 struct Key {
-  enum class Kind { Character, Editing, Tab, BackTab } kind = Kind::Character;
+  enum class Kind { Character, Editing, Tab, BackTab, Function } kind = Kind::Character;
   std::int16_t code = 0;
   EditKey editing = EditKey::End;
+  FunctionKey function = FunctionKey::F1;
 };
 
 // What a scenario needs of a window: the actions of a user, delivered the way the backend's

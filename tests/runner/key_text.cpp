@@ -31,6 +31,7 @@ const std::map<std::string, Key, std::less<>> kNamedKeys = {
     {"Right", editing(EditKey::Right)},
     {"Tab", {Key::Kind::Tab, 0, EditKey::End}},
     {"Shift+Tab", {Key::Kind::BackTab, 0, EditKey::End}},
+    {"F1", {Key::Kind::Function, 0, EditKey::End, FunctionKey::F1}},
 };
 
 Key namedKey(std::string_view name, int line) {

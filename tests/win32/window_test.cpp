@@ -67,7 +67,8 @@ TEST_P(PlacementTest, EveryControlLiesWhereTheDesignPutsIt) {
     EXPECT_EQ(font.lfHeight, -std::lround(fontSpec.points * dpi / 72));
     ++checked;
   }
-  EXPECT_EQ(checked, 25);  // 12 coordinate fields, 2 locators, 4 boxes, 6 buttons, the check box
+  // 12 coordinate fields, 2 locators, 4 boxes, 6 buttons, the check box and the rose
+  EXPECT_EQ(checked, 26);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest, ::testing::Values(96u, 144u, 192u),
@@ -98,6 +99,24 @@ TEST_F(TabTest, TabWalksTheDesignOrderAndShiftTabGoesBack) {
   std::vector<std::string> reversed(kTabOrder.rbegin() + 1, kTabOrder.rend());
   reversed.push_back(kTabOrder.back());
   EXPECT_EQ(back, reversed);
+}
+
+// A keyboard user sees where the focus is: the frame in the design's colour beside each stop,
+// buttons and the check box included.
+TEST_F(TabTest, TheFocusFrameFollowsEveryStop) {
+  HDC dc = GetDC(view.handle());
+  ASSERT_NE(dc, nullptr);
+  for (std::size_t i = 0; i < kTabOrder.size(); ++i) {
+    pressKey(VK_TAB);
+    UpdateWindow(view.handle());
+    RECT box{};
+    GetWindowRect(child(*window.focused()), &box);
+    MapWindowPoints(nullptr, view.handle(), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(GetPixel(dc, box.left - 2, (box.top + box.bottom) / 2),
+              toColorRef(design::kFocusFrame))
+        << focusedName();
+  }
+  ReleaseDC(view.handle(), dc);
 }
 
 TEST_F(TabTest, TabPassesOverMyRazWhileTheKeepBoxIsChecked) {

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 
 #include "window/scene.hpp"
 
@@ -18,6 +19,9 @@ class Canvas : public QWidget {
  public:
   Canvas(const WinDurOzirozador& window, QWidget* parent);
   long paints() const { return paints_; }
+  const WinDurOzirozador& window() const { return window_; }
+  // Tells a screen reader of a new bearing, once a whole degree.
+  void needleMoved();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -30,6 +34,7 @@ class Canvas : public QWidget {
   QPixmap globe_;
   QPixmap denseGlobe_;  // loaded on the first paint on a dense screen
   long paints_ = 0;
+  std::optional<int> announcedBearing_;
 };
 
 }  // namespace tarvel::qt

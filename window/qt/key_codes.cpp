@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 
 #include "window/code_page.hpp"
-#include "window/controls.hpp"
 
 namespace tarvel::qt {
 
@@ -13,6 +12,11 @@ FocusMove focusMoveOf(const QKeyEvent& event) {
   if (event.key() == Qt::Key_Backtab) return FocusMove::Backward;
   if (event.key() != Qt::Key_Tab) return FocusMove::None;
   return event.modifiers() & Qt::ShiftModifier ? FocusMove::Backward : FocusMove::Forward;
+}
+
+std::optional<FunctionKey> functionKeyOf(const QKeyEvent& event) {
+  if (event.key() == Qt::Key_F1 && event.modifiers() == Qt::NoModifier) return FunctionKey::F1;
+  return std::nullopt;
 }
 
 std::optional<std::int16_t> characterCode(const QKeyEvent& event) {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "window/controls.hpp"
+
 class QKeyEvent;
 
 namespace tarvel::qt {
@@ -10,6 +12,9 @@ namespace tarvel::qt {
 enum class FocusMove { None, Forward, Backward };
 
 FocusMove focusMoveOf(const QKeyEvent& event);
+
+// The window's function key a key press is, without a modifier, or none.
+std::optional<FunctionKey> functionKeyOf(const QKeyEvent& event);
 
 // The Windows-1252 code of the character a key press produces (63 for a character outside the
 // page), or none for a key that produces no character (arrows, Home, Delete, function keys).

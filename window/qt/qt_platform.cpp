@@ -2,8 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
-
-#include "window/qt/window_view.hpp"
+#include <QWidget>
 
 namespace tarvel::qt {
 namespace {
@@ -27,21 +26,12 @@ void QtPlatform::showMessage(std::string_view text, MessageIcon icon, std::strin
   QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   QMessageBox box(boxIcon(icon), QString::fromUtf8(caption.data(), caption.size()), shown,
-                  QMessageBox::Ok, view_.data());
+                  QMessageBox::Ok, dynamic_cast<QWidget*>(view()));
   box.exec();
 }
 
-void QtPlatform::runEventLoopPass() {
-  if (WindowView* view = liveView()) view->repaintDrawing();
+void QtPlatform::handlePendingEvents() {
   QCoreApplication::processEvents();
-}
-
-void QtPlatform::giveFocus(const Control& control) {
-  if (WindowView* view = liveView()) view->focusWidgetOf(control);
-}
-
-void QtPlatform::controlChanged(const Control& control) {
-  if (WindowView* view = liveView()) view->sync(control);
 }
 
 void QtPlatform::leaveEventLoops() {

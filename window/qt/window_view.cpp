@@ -1,5 +1,6 @@
 #include "window/qt/window_view.hpp"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,8 +16,10 @@
 #include "window/control_visit.hpp"
 #include "window/qt/canvas.hpp"
 #include "window/qt/design_values.hpp"
+#include "window/qt/focus_frame.hpp"
 #include "window/qt/fonts.hpp"
 #include "window/qt/key_codes.hpp"
+#include "window/qt/rose_accessible.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::qt {
@@ -64,6 +67,14 @@ int layerOf(const Control& control) {
                                    [](const auto&) { return kInputLayer; }});
 }
 
+// A label is read by its caption, which a fixed name would hide, and Qt's bridge on Linux reads a
+// combo box's name as its text: each has a label of its own for its purpose.
+bool namedByDesign(const Control& control) {
+  return visit(control,
+               Overloaded{[](const Label&) { return false; }, [](const ComboBox&) { return false; },
+                          [](const auto&) { return true; }});
+}
+
 void display(QWidget& widget, const TextField& field) {
   showBuffer(static_cast<QLineEdit&>(widget), field.buffer(), field.design().maxLength);
 }
@@ -96,6 +107,7 @@ WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
   setWindowIcon(QIcon(QStringLiteral(":/tarvel.png")));
   setFixedSize(logical(design::kClientWidth), logical(design::kClientHeight));
   setFont(fontOf(design::kWindowFont));
+  QAccessible::installFactory(&RoseAccessible::forObject);
   createWidgets();
   clockTimer_.setInterval(window_.Timer1.interval());
   connect(&clockTimer_, &QTimer::timeout, this, [this] { window_.Timer1.tick(); });
@@ -129,6 +141,7 @@ void WindowView::createWidgets() {
     if (previous) setTabOrder(previous, widget);
     previous = widget;
   }
+  focusFrame_ = new FocusFrame(this);
   for (const auto& [control, widget] : widgets_)
     sync(*control);
 }
@@ -152,7 +165,7 @@ void WindowView::place(QWidget& widget, const Control& control) {
   widget.setGeometry(logical(design.box));
   if (design.font) widget.setFont(fontOf(*design.font));
   setColours(widget, design);
-  widget.setAccessibleName(toQString(design.accessibleName));
+  if (namedByDesign(control)) widget.setAccessibleName(toQString(design.accessibleName));
   widget.setObjectName(QString::fromStdString(control.fullName()));
 }
 
@@ -192,6 +205,10 @@ QWidget* WindowView::createCombo(ComboBox& box) {
           [&box, combo](int index) { box.pick(combo->itemText(index).toStdString()); });
   watch(*combo, box);
   watch(*combo->lineEdit(), box);
+  // Unseen, the label only gives the box its purpose, through the relation Orca reads.
+  auto* purpose = new QLabel(toQString(box.design().accessibleName), this);
+  purpose->setBuddy(combo);
+  purpose->hide();
   return combo;
 }
 
@@ -215,7 +232,10 @@ QWidget* WindowView::createLabel(Label& control) {
 
 void WindowView::sync(const Control& control) {
   visit(control, Overloaded{
-                     [this](const Line&) { canvas_->update(); },
+                     [this](const Line&) {
+                       canvas_->update();
+                       canvas_->needleMoved();
+                     },
                      [this](const Shape&) { canvas_->update(); },
                      [](const Timer&) {},
                      [this](const auto& shown) {
@@ -229,11 +249,11 @@ void WindowView::sync(const Control& control) {
                  });
 }
 
-void WindowView::focusWidgetOf(const Control& control) {
+void WindowView::giveFocus(const Control& control) {
   if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
-void WindowView::repaintDrawing() {
+void WindowView::paintNow() {
   canvas_->repaint();
 }
 
@@ -252,6 +272,7 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   Control& control = *found->second;
   switch (event->type()) {
     case QEvent::FocusIn:
+      focusFrame_->surround(*widgetOf(control));
       window_.setFocus(control);
       break;
     case QEvent::KeyPress:
@@ -266,6 +287,10 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool WindowView::keyPressed(Control& control, QKeyEvent& event) {
+  if (const auto function = functionKeyOf(event)) {
+    window_.functionKey(*function);
+    return true;
+  }
   const FocusMove move = focusMoveOf(event);
   if (move != FocusMove::None) {
     window_.tab(move == FocusMove::Forward);

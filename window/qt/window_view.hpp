@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <unordered_map>
 
+#include "window/desktop_platform.hpp"
+
 namespace tarvel {
 class CheckBox;
 class ComboBox;
@@ -21,6 +23,7 @@ class QLineEdit;
 namespace tarvel::qt {
 
 class Canvas;
+class FocusFrame;
 
 // The real window over the control model, which stays the one source of truth.
 //
@@ -31,17 +34,16 @@ class Canvas;
 // replaced one inserts its replacement. Only an unchanged control code such as Ctrl+V goes on to
 // the widget, which then does its own paste or undo; that edit, like a paste from the context
 // menu, comes back through textEdited to the model's change handler. Keys without a character
-// (arrows, Home, End, Delete) are the widget's own and reach the model the same way.
-class WindowView : public QWidget {
+// (arrows, Home, End, Delete) are the widget's own and reach the model the same way. F1 goes to
+// the window's function-key entry, whichever widget has the focus.
+class WindowView : public QWidget, public DesktopView {
  public:
   explicit WindowView(WinDurOzirozador& window);
   ~WindowView() override;
 
-  // Model to widget: the control's properties as the model holds them.
-  void sync(const Control& control);
-  void focusWidgetOf(const Control& control);
-  // Paints the drawing now, not at the next idle moment: each step of a sweep is seen.
-  void repaintDrawing();
+  void sync(const Control& control) override;
+  void giveFocus(const Control& control) override;
+  void paintNow() override;
 
   QWidget* widgetOf(const Control& control) const;
   QTimer& clockTimer() { return clockTimer_; }
@@ -66,6 +68,7 @@ class WindowView : public QWidget {
 
   WinDurOzirozador& window_;
   Canvas* canvas_ = nullptr;
+  FocusFrame* focusFrame_ = nullptr;
   QTimer clockTimer_;
   std::unordered_map<const Control*, QWidget*> widgets_;
   std::unordered_map<QObject*, Control*> watched_;

@@ -15,6 +15,16 @@ UniquePen penOf(const Rgb& colour, int width, UINT dpi) {
       CreatePen(PS_SOLID, twips::penPixels(width, static_cast<int>(dpi)), toColorRef(colour)));
 }
 
+// On the window's ground around the control, where the design's colours show it at once.
+void drawFocusFrame(HDC dc, const RECT& frame, UINT dpi) {
+  constexpr int kPenWidth = 2;
+  const int width = MulDiv(kPenWidth, static_cast<int>(dpi), kDesignDpi);
+  const UniquePen pen(CreatePen(PS_INSIDEFRAME, width, toColorRef(design::kFocusFrame)));
+  const SelectedObject selectedPen(dc, pen.get());
+  const SelectedObject selectedBrush(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
+}
+
 void fill(HDC dc, const RECT& area, const Rgb& colour) {
   const UniqueBrush brush(CreateSolidBrush(toColorRef(colour)));
   FillRect(dc, &area, brush.get());
@@ -99,7 +109,7 @@ HBRUSH Canvas::groundBrush(HDC compatible, UINT dpi) {
   return groundBrush_ ? groundBrush_.get() : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
-void Canvas::paint(HDC target, UINT dpi) {
+void Canvas::paint(HDC target, UINT dpi, const RECT* focusFrame) {
   ++paints_;
   const SIZE size = clientSize(dpi);
   const UniqueMemoryDc buffer(CreateCompatibleDC(target));
@@ -117,6 +127,7 @@ void Canvas::paint(HDC target, UINT dpi) {
     draw(dc, shown.beneath, dpi);
   }
   draw(dc, shown.needle, dpi);
+  if (focusFrame) drawFocusFrame(dc, *focusFrame, dpi);
   BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
 }
 

@@ -23,7 +23,8 @@ class Canvas {
  public:
   explicit Canvas(const WinDurOzirozador& window);
 
-  void paint(HDC target, UINT dpi);
+  // `focusFrame`: where the frame around the focused control goes, if one has the focus.
+  void paint(HDC target, UINT dpi, const RECT* focusFrame = nullptr);
   // The ground as a brush, for a label to fill its box with; its origin is the caller's to align.
   HBRUSH groundBrush(HDC compatible, UINT dpi);
   long paints() const { return paints_; }

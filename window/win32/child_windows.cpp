@@ -53,6 +53,12 @@ ChildClass childClassOf(const Control& control) {
                      return ChildClass{WC_STATICW,
                                        alignment | SS_NOPREFIX | (label.onClick ? SS_NOTIFY : 0)};
                    },
+                   // The rose, named for a screen reader: it shows nothing itself.
+                   [](const Shape& shape) {
+                     return shape.design().accessibleName.empty()
+                                ? ChildClass{}
+                                : ChildClass{WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX};
+                   },
                    [](const auto&) { return ChildClass{}; },
                });
 }

@@ -3,7 +3,18 @@
 namespace tarvel::win32 {
 namespace {
 
+// F1 anywhere in the window asks the window for help. Windows makes WM_HELP of it in the focused
+// control's default procedure, Wine does not: the key is turned into the request here, once, and
+// goes no further.
+bool helpRequested(HWND window, const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_F1) return false;
+  if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
+  SendMessageW(window, WM_HELP, 0, 0);
+  return true;
+}
+
 void dispatch(HWND window, MSG& message) {
+  if (window && IsWindow(window) && helpRequested(window, message)) return;
   if (window && IsWindow(window) && IsDialogMessageW(window, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

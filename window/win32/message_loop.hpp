@@ -3,7 +3,8 @@
 #include <windows.h>
 
 // The thread's message queue, read the way a dialog reads it: Tab and Shift+Tab move the focus
-// between the window's controls (IsDialogMessageW), every other key becomes its character.
+// between the window's controls (IsDialogMessageW), F1 asks the window for help (WM_HELP), every
+// other key becomes its character.
 namespace tarvel::win32 {
 
 // Every message waiting now. Answers false when WM_QUIT came: it is put back, so that every

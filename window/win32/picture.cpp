@@ -3,24 +3,12 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
+#include "window/win32/com_scope.hpp"
+
 namespace tarvel::win32 {
 namespace {
 
 using Microsoft::WRL::ComPtr;
-
-// COM for the time of one decoding; it nests with any initialisation the thread already has.
-class ComScope {
- public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT result_;
-};
 
 struct ResourceBytes {
   const BYTE* data = nullptr;

@@ -31,26 +31,21 @@ std::wstring withLineBreaks(std::string_view text) {
   return shown;
 }
 
+HWND windowOf(DesktopView* view) {
+  const auto* window = dynamic_cast<WindowView*>(view);
+  return window ? window->handle() : nullptr;
+}
+
 }  // namespace
 
 void Win32Platform::showMessage(std::string_view text, MessageIcon icon, std::string_view caption) {
   if (ending()) return;
-  HWND owner = view_ ? view_->handle() : nullptr;
-  MessageBoxW(owner, withLineBreaks(text).c_str(), toUtf16(caption).c_str(), MB_OK | boxIcon(icon));
+  MessageBoxW(windowOf(view()), withLineBreaks(text).c_str(), toUtf16(caption).c_str(),
+              MB_OK | boxIcon(icon));
 }
 
-void Win32Platform::runEventLoopPass() {
-  WindowView* view = liveView();
-  if (view) view->paintNow();
-  handlePendingMessages(view ? view->handle() : nullptr);
-}
-
-void Win32Platform::giveFocus(const Control& control) {
-  if (WindowView* view = liveView()) view->focusChildOf(control);
-}
-
-void Win32Platform::controlChanged(const Control& control) {
-  if (WindowView* view = liveView()) view->sync(control);
+void Win32Platform::handlePendingEvents() {
+  handlePendingMessages(windowOf(liveView()));
 }
 
 void Win32Platform::leaveEventLoops() {

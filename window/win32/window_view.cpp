@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "window/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
@@ -24,6 +26,8 @@ constexpr DWORD kFrameStyle =
 constexpr DWORD kFrameExtendedStyle = 0;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT_PTR kFieldSubclass = 1;
+// The focus frame lies in the three pixels that part neighbouring fields.
+constexpr int kFocusMargin = 3;
 // Each child's identifier is its place in the design table from here on: dialog functions,
 // accessibility tools and WM_COMMAND's low word tell the controls apart by it.
 constexpr int kFirstChildId = 1000;
@@ -83,7 +87,7 @@ bool isLabel(const Control& control) {
 }
 
 // Buttons, fields, boxes and the check box; a label or the rose is only read.
-bool takesFocus(const Control& control) {
+bool isInput(const Control& control) {
   return !isLabel(control) && control.kind() != ControlKind::Shape;
 }
 
@@ -100,7 +104,7 @@ std::vector<Control*> inWindowOrder(const Form& form) {
   std::vector<Control*> labels;
   for (Control* control : designOrder) {
     if (!childClassOf(*control).name) continue;
-    if (takesFocus(*control)) {
+    if (isInput(*control)) {
       labelsBefore[control] = std::exchange(labels, {});
     } else {
       labels.push_back(control);
@@ -136,6 +140,9 @@ WindowView::WindowView(WinDurOzirozador& window, const Creation& creation)
     destroy();
     throw;
   }
+  // The buttons' and the check box's own focus rectangles show from the start, not only after a
+  // first key.
+  SendMessageW(handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   SetTimer(handle(), kClockTimer, static_cast<UINT>(window_.Timer1.interval()), nullptr);
 }
 
@@ -171,6 +178,10 @@ void WindowView::createChildren() {
       enrol(child, *control);
   }
   layout();
+  for (const auto& [control, child] : children_) {
+    const std::string_view name = control->design().accessibleName;
+    if (!isLabel(*control) && !name.empty()) properties_.setName(child, name);
+  }
   for (const auto& [control, child] : children_)
     sync(*control);
 }
@@ -179,13 +190,14 @@ HWND WindowView::createChild(Control& control, int id) {
   const ChildClass childClass = childClassOf(control);
   if (!childClass.name) return nullptr;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | childClass.style;
-  if (takesFocus(control)) style |= WS_TABSTOP;
+  if (isInput(control)) style |= WS_TABSTOP;
   if (control.visible()) style |= WS_VISIBLE;
   if (!control.enabled()) style |= WS_DISABLED;
-  const std::wstring caption =
-      visit(control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
-                                [](const Label& label) { return toUtf16(label.caption()); },
-                                [](const auto&) { return std::wstring(); }});
+  const std::wstring caption = visit(
+      control, Overloaded{[](const PushButton& button) { return toUtf16(button.caption()); },
+                          [](const Label& label) { return toUtf16(label.caption()); },
+                          [](const Shape& shape) { return toUtf16(shape.design().accessibleName); },
+                          [](const auto&) { return std::wstring(); }});
   HWND child = creation_.createWindow(
       childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0, 0, handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
@@ -209,6 +221,7 @@ void WindowView::enrol(HWND child, Control& control) {
                        controls_[parts.hwndItem] = &control;
                        controls_[parts.hwndList] = &control;
                      },
+                     [&](Shape&) { showNothing(child); },
                      [](auto&) {},
                  });
 }
@@ -260,6 +273,56 @@ void WindowView::fit(HWND child, const Label& label) {
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
+// The rose's value is the bearing the needle shows, told once a degree during a sweep.
+void WindowView::showBearingOnTheRose() {
+  HWND rose = childOf(window_.Shape3);
+  std::string reading = window_.needleReading();
+  if (!rose || reading == roseReading_) return;
+  roseReading_ = std::move(reading);
+  if (properties_.setValue(rose, roseReading_))
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, rose, OBJID_CLIENT, CHILDID_SELF);
+}
+
+// The rose is a window for a screen reader only: with an empty window region it paints nothing and
+// clips nothing of the drawing beneath it.
+void WindowView::showNothing(HWND child) {
+  HRGN nothing = CreateRectRgn(0, 0, 0, 0);
+  if (nothing && SetWindowRgn(child, nothing, FALSE)) return;  // the window owns the region now
+  if (nothing) DeleteObject(nothing);
+  children_.erase(controlOf(child));
+  controls_.erase(child);
+  DestroyWindow(child);
+}
+
+// The focused control's window: a combo box's, not its edit's.
+HWND WindowView::focusedChild() const {
+  const Control* focused = controlOf(GetFocus());
+  return focused ? childOf(*focused) : nullptr;
+}
+
+// A few pixels around the focused control, within the window.
+std::optional<RECT> WindowView::focusFrame() const {
+  HWND focused = focusedChild();
+  if (!focused) return std::nullopt;
+  RECT frame{};
+  GetWindowRect(focused, &frame);
+  MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&frame), 2);
+  const int margin = MulDiv(kFocusMargin, static_cast<int>(dpi_), kDesignDpi);
+  InflateRect(&frame, margin, margin);
+  RECT client{};
+  GetClientRect(handle(), &client);
+  IntersectRect(&frame, &frame, &client);
+  return frame;
+}
+
+// Every control tells its window when it gains or loses the focus: the frame follows.
+void WindowView::followFocus() {
+  HWND focused = focusedChild();
+  if (focused == framed_) return;
+  framed_ = focused;
+  invalidateDrawing();
+}
+
 HWND WindowView::childOf(const Control& control) const {
   const auto found = children_.find(&control);
   return found == children_.end() ? nullptr : found->second;
@@ -272,7 +335,10 @@ Control* WindowView::controlOf(HWND child) const {
 
 void WindowView::sync(const Control& control) {
   visit(control, Overloaded{
-                     [this](const Line&) { invalidateDrawing(); },
+                     [this](const Line& line) {
+                       invalidateDrawing();
+                       if (&line == &window_.Li1) showBearingOnTheRose();
+                     },
                      [this](const Shape&) { invalidateDrawing(); },
                      [](const Timer&) {},
                      [this](const auto& shown) {
@@ -291,7 +357,7 @@ void WindowView::sync(const Control& control) {
                  });
 }
 
-void WindowView::focusChildOf(const Control& control) {
+void WindowView::giveFocus(const Control& control) {
   HWND child = childOf(control);
   if (child && controlOf(GetFocus()) != &control) SetFocus(child);
 }
@@ -319,7 +385,8 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(handle(), &paint);
-      canvas_.paint(dc, dpi_);
+      const std::optional<RECT> frame = focusFrame();
+      canvas_.paint(dc, dpi_, frame ? &*frame : nullptr);
       EndPaint(handle(), &paint);
       return 0;
     }
@@ -327,6 +394,7 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;  // the paint covers every pixel
     case WM_COMMAND:
       if (lParam) command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+      followFocus();
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -334,11 +402,15 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return colours(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SETFOCUS:
       // Back from another window: the focus returns to the control that had it.
-      if (Control* focused = window_.focused()) focusChildOf(*focused);
+      if (Control* focused = window_.focused()) giveFocus(*focused);
       return 0;
     case WM_TIMER:
       if (wParam == kClockTimer) window_.Timer1.tick();
       return 0;
+    case WM_HELP:
+      // F1 on any control (the message loop sends it).
+      window_.functionKey(FunctionKey::F1);
+      return TRUE;
     case WM_CLOSE:
       // The program ends from the unload sequence; the window goes when the view does.
       unload();

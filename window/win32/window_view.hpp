@@ -4,8 +4,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
+#include "window/desktop_platform.hpp"
+#include "window/win32/accessible_properties.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/canvas.hpp"
 #include "window/win32/creation.hpp"
@@ -38,7 +42,7 @@ namespace tarvel::win32 {
 // binding itself sets: those are ignored, the model having raised its change handler already.
 // Keys without a character (arrows, Home, End, Delete) are the edit control's own and reach the
 // model the same way.
-class WindowView : public BaseWindow<WindowView> {
+class WindowView : public BaseWindow<WindowView>, public DesktopView {
  public:
   static constexpr const wchar_t* kClassName = L"Tarvel.WinDurOzirozador";
 
@@ -47,12 +51,9 @@ class WindowView : public BaseWindow<WindowView> {
   ~WindowView();
 
   void show(int how);
-  // Model to control: the control's properties as the model holds them.
-  void sync(const Control& control);
-  void focusChildOf(const Control& control);
-  // Paints the waiting drawing now, not when the queue is next empty: each step of a sweep is
-  // seen.
-  void paintNow();
+  void sync(const Control& control) override;
+  void giveFocus(const Control& control) override;
+  void paintNow() override;
   void stopClock();
 
   HWND childOf(const Control& control) const;
@@ -74,6 +75,8 @@ class WindowView : public BaseWindow<WindowView> {
   void enrol(HWND child, Control& control);
   void layout();
   void fit(HWND child, const Label& label);
+  void showNothing(HWND child);
+  void showBearingOnTheRose();
   void fitFrame();
   void loadIcons();
   void dpiChanged(UINT dpi, const RECT& suggested);
@@ -86,6 +89,9 @@ class WindowView : public BaseWindow<WindowView> {
   HBRUSH brushOf(const Rgb& colour);
   void unload();
   void invalidateDrawing();
+  HWND focusedChild() const;
+  std::optional<RECT> focusFrame() const;
+  void followFocus();
 
   WinDurOzirozador& window_;
   Creation creation_;
@@ -97,6 +103,10 @@ class WindowView : public BaseWindow<WindowView> {
   UniqueIcon largeIcon_;
   std::unordered_map<const Control*, HWND> children_;
   std::unordered_map<HWND, Control*> controls_;
+  AccessibleProperties properties_;
+  HWND framed_ = nullptr;
+  std::string roseReading_;  // the rose's value as last given to the property service  // the
+                             // control the focus frame was last painted around
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };

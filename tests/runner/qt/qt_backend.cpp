@@ -147,6 +147,9 @@ void QtBackend::deliver(const Key& key) {
     case Key::Kind::BackTab:
       QTest::keyClick(&target, Qt::Key_Backtab, Qt::ShiftModifier);
       break;
+    case Key::Kind::Function:
+      QTest::keyClick(&target, Qt::Key_F1);
+      break;
   }
 }
 

@@ -219,6 +219,9 @@ void Win32Backend::deliver(const Key& key) {
     case Key::Kind::Tab:
       postKey(target, VK_TAB);
       break;
+    case Key::Kind::Function:
+      postKey(target, VK_F1);
+      break;
     case Key::Kind::BackTab: {
       const ShiftHeld shift;
       postKey(target, VK_TAB);
