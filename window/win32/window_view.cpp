@@ -77,6 +77,14 @@ void replaceIcon(HWND window, WPARAM which, UniqueIcon icon, UniqueIcon& owner) 
   owner = std::move(icon);
 }
 
+// The design leaves a centred field room for its two digits only with margins narrower than the
+// font's own: with those, a one-line field scrolls its first digit out of sight. Set after the
+// font, which resets them.
+void narrowMargins(HWND edit, UINT dpi) {
+  const int margin = MulDiv(1, static_cast<int>(dpi), kDesignDpi);
+  SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+}
+
 void caretToEnd(HWND edit) {
   const LRESULT end = GetWindowTextLengthW(edit);
   SendMessageW(edit, EM_SETSEL, end, end);
@@ -238,6 +246,10 @@ void WindowView::layout() {
     SetWindowPos(child, nullptr, box.left, box.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     visit(*control, Overloaded{
                         [&](const Label& label) { fit(child, label); },
+                        [&](const TextField& field) {
+                          if (field.design().alignment == Alignment::Center)
+                            narrowMargins(child, dpi_);
+                        },
                         // A drop-down combo box's height counts its list too.
                         [&](const ComboBox&) {
                           SetWindowPos(child, nullptr, 0, 0, width, (1 + kListRows) * height,
