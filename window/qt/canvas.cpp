@@ -6,6 +6,7 @@
 #include "window/control_visit.hpp"
 #include "window/qt/design_values.hpp"
 #include "window/scene.hpp"
+#include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::qt {
 namespace {
