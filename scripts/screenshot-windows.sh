@@ -1,14 +1,21 @@
 #!/bin/bash
 # Takes docs/window-windows.png: the Windows program of build-windows/ under Wine and Xvfb, my
 # locator JN23MH kept, after JN18EU was typed as the correspondent's locator (as docs/window.png
-# on Linux). Needs ./scripts/build-windows.sh first, and xdotool and ImageMagick's import. The
-# program runs in a folder of its own, under a Wine prefix of its own inside build-windows/, with
-# Wine's own fonts (MS Sans Serif, System, Tahoma) where Debian has them; every wait is bounded.
+# on Linux). With a DPI argument (144, 192...), the screen at that DPI and
+# docs/window-windows-<DPI>dpi.png. Needs ./scripts/build-windows.sh first, and xdotool and
+# ImageMagick's import. The program runs in a folder of its own, under a Wine prefix of its own
+# inside build-windows/, with the bitmap faces Windows has (MS Sans Serif, System) from fonts-wine,
+# so that a text drawn in one of them shows; every wait is bounded.
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
 program="$root/build-windows/window/win32/tarvel.exe"
-output="$root/docs/window-windows.png"
+dpi=${1:-96}
+case "$dpi" in
+  96) output="$root/docs/window-windows.png" ;;
+  *[!0-9]* | "") echo "usage: $0 [DPI]" >&2; exit 1 ;;
+  *) output="$root/docs/window-windows-${dpi}dpi.png" ;;
+esac
 [ -f "$program" ] || { echo "no $program: run ./scripts/build-windows.sh" >&2; exit 1; }
 for tool in xvfb-run xdotool import convert wine wineboot wineserver; do
   command -v "$tool" >/dev/null || { echo "screenshot-windows.sh needs $tool" >&2; exit 1; }
@@ -35,6 +42,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   timeout 30 wineserver -k || true
 fi
 
+# Wine reads the screen's DPI when a program starts. Its server goes with the setting written:
+# begun without the display, it would keep the program's windows off it.
+timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+  >/dev/null
+timeout 30 wineserver -k || true
 cp "$program" "$work/"
 printf '"JN23MH"\r\n' > "$work/SavLoc.ini"
 

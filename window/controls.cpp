@@ -114,7 +114,7 @@ void TextField::paste(std::string_view text) {
 
 void TextField::editedByUser(std::string_view text, std::size_t caret) {
   if (owner().ended()) return;
-  const bool textChanged = buffer_.assign(text);
+  const bool textChanged = buffer_.assign(firstLine(text));
   buffer_.select(caret, 0);
   afterEdit(textChanged);
 }

@@ -119,7 +119,8 @@ class TextField : public ControlOf<ControlKind::TextField> {
   KeyOutcome typeKey(std::int16_t code);
   void pressKey(EditKey key);
   void paste(std::string_view text);
-  // A real edit control changed its text itself (a paste from its menu, an undo).
+  // A real edit control changed its text itself (a paste from its menu, an undo). A line break
+  // that a toolkit let in ends the text.
   void editedByUser(std::string_view text, std::size_t caret);
   void select(std::size_t start, std::size_t length);
 

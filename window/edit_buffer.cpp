@@ -25,8 +25,12 @@ bool EditBuffer::insert(char32_t character) {
   return replaceSelection(std::u32string(1, character));
 }
 
+std::string_view firstLine(std::string_view text) {
+  return text.substr(0, text.find_first_of("\r\n"));
+}
+
 bool EditBuffer::paste(std::string_view text) {
-  std::u32string pasted = utf8::decode(text);
+  std::u32string pasted = utf8::decode(firstLine(text));
   const std::size_t room = roomLeft(utf8::length(text_));
   if (pasted.size() > room) pasted.resize(room);
   return replaceSelection(pasted);

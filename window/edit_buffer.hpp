@@ -6,6 +6,9 @@
 
 namespace tarvel {
 
+// What a one-line field keeps of a text given to it: up to its first line break (CR or LF).
+std::string_view firstLine(std::string_view text);
+
 // Keys that act on a field's text or caret without producing a character.
 enum class EditKey { Delete, Home, End, Left, Right };
 
@@ -25,7 +28,8 @@ class EditBuffer {
   bool assign(std::string_view text);
   // A typed character replaces the selection; it is not added to a full field.
   bool insert(char32_t character);
-  // Pasted text replaces the selection and is cut to what the maximum length leaves room for.
+  // Pasted text replaces the selection and is cut to what the maximum length leaves room for. A
+  // one-line field takes it up to its first line break, as a one-line edit control does.
   bool paste(std::string_view text);
   bool backspace();
   bool apply(EditKey key);

@@ -135,7 +135,8 @@ TEST_F(ViewTest, EnterReachesTheLocatorsKeyHandler) {
   EXPECT_EQ(focusedName(), "Text_S_Loc");
 }
 
-// Escape in a multi-line field would close the window if the edit control saw its key-down.
+// Escape goes past the dialog navigation, which would take it for a cancel button, to the key
+// handler.
 TEST_F(ViewTest, EscapeInACoordinateFieldIsRefusedAndClosesNothing) {
   focus(window.Text_M_Lon_Sec);
   pressKey(VK_ESCAPE);

@@ -12,11 +12,11 @@
 namespace tarvel::win32 {
 namespace {
 
-// The twelve coordinate fields are centred, and only a multi-line edit control centres its text.
+// One-line fields, the twelve coordinate fields centred. A one-line edit control pastes a text
+// up to its first line break.
 ChildClass editClassOf(const TextField& field) {
-  const DWORD alignment = field.design().alignment == Alignment::Center ? ES_MULTILINE | ES_CENTER
-                                                                        : ES_LEFT | ES_AUTOHSCROLL;
-  return {WC_EDITW, alignment, WS_EX_CLIENTEDGE};
+  const DWORD alignment = field.design().alignment == Alignment::Center ? ES_CENTER : ES_LEFT;
+  return {WC_EDITW, alignment | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
 }
 
 std::vector<std::wstring> listOf(HWND combo) {

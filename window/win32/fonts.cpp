@@ -27,6 +27,27 @@ bool hasFace(const std::wstring& face) {
   return found;
 }
 
+// "MS Sans Serif" and "System" are bitmap faces, drawn at a few pixel sizes only ("MS Sans Serif"
+// stops at 20 pixels): their text would not grow with its box on a denser screen. Every Windows
+// since XP has a TrueType face that stands for them, taken here at every DPI, so that the window
+// keeps one look on every screen it is moved to; at 96 DPI it is drawn to the bitmap face's
+// metrics.
+struct OutlineFace {
+  std::string_view bitmapFace;
+  std::string_view outlineFace;
+};
+constexpr OutlineFace kOutlineFaces[] = {
+    {"MS Sans Serif", "Microsoft Sans Serif"},
+    {"System", "Microsoft Sans Serif"},  // bold in the design, as the bitmap face is
+};
+
+std::string_view outlineOf(std::string_view designFace) {
+  for (const OutlineFace& entry : kOutlineFaces) {
+    if (entry.bitmapFace == designFace) return entry.outlineFace;
+  }
+  return designFace;
+}
+
 bool sameSpec(const FontSpec& a, const FontSpec& b) {
   return a.face == b.face && a.points == b.points && a.bold == b.bold;
 }
@@ -34,7 +55,7 @@ bool sameSpec(const FontSpec& a, const FontSpec& b) {
 }  // namespace
 
 std::wstring availableFace(std::string_view designFace) {
-  const std::wstring face = toUtf16(designFace);
+  const std::wstring face = toUtf16(outlineOf(designFace));
   if (hasFace(face)) return face;
   for (const std::string_view similar : design::similarFacesOf(designFace)) {
     std::wstring candidate = toUtf16(similar);

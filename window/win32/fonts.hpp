@@ -13,7 +13,8 @@
 
 namespace tarvel::win32 {
 
-// The design's face when this system has it, otherwise the first similar face it has.
+// The design's face, or the TrueType face that stands for a bitmap one, when this system has it;
+// otherwise the first similar face it has.
 std::wstring availableFace(std::string_view designFace);
 
 // The design's fonts at one screen's DPI, all created at once and owned here. Throws

@@ -16,8 +16,6 @@ LRESULT fieldDialogCode(LRESULT editsOwnCode, const MSG* message) {
     case VK_RETURN:
     case VK_ESCAPE:
       return editsOwnCode | DLGC_WANTALLKEYS;
-    case VK_TAB:
-      return editsOwnCode & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
     default:
       return editsOwnCode;
   }

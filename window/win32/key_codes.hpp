@@ -13,8 +13,8 @@ namespace tarvel::win32 {
 std::optional<std::int16_t> characterCode(WPARAM unit);
 
 // What an edit control answers to WM_GETDLGCODE, adjusted so that the dialog navigation leaves
-// Enter and Escape to the field's key handler and keeps Tab for itself, even in a multi-line
-// field, which asks for every key.
+// Enter and Escape to the field's key handler instead of taking them for the default and cancel
+// buttons.
 LRESULT fieldDialogCode(LRESULT editsOwnCode, const MSG* message);
 
 }  // namespace tarvel::win32

@@ -54,13 +54,6 @@ bool isShown(HWND child) {
   return (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-// A centred field wraps what is wider than its text area, and its design leaves room for its
-// digits only with margins narrower than the font's own. Set after the font, which resets them.
-void narrowMargins(HWND edit, UINT dpi) {
-  const int margin = MulDiv(1, static_cast<int>(dpi), kDesignDpi);
-  SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
-}
-
 // A drop-down combo box sizes its closed box from its font; the design gives it its height. How
 // the selection field's height adds up to the box's is the system's own (the value it answers is
 // not always the one it was given), so the height is measured and corrected.
@@ -82,6 +75,14 @@ void replaceIcon(HWND window, WPARAM which, UniqueIcon icon, UniqueIcon& owner) 
   if (!icon) return;
   SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon.get()));
   owner = std::move(icon);
+}
+
+// The design leaves a centred field room for its two digits only with margins narrower than the
+// font's own: with those, a one-line field scrolls its first digit out of sight. Set after the
+// font, which resets them.
+void narrowMargins(HWND edit, UINT dpi) {
+  const int margin = MulDiv(1, static_cast<int>(dpi), kDesignDpi);
+  SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
 }
 
 void caretToEnd(HWND edit) {
@@ -455,11 +456,6 @@ LRESULT WindowView::fieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM 
     case WM_GETDLGCODE:
       return fieldDialogCode(DefSubclassProc(edit, message, wParam, lParam),
                              reinterpret_cast<const MSG*>(lParam));
-    case WM_KEYDOWN:
-      // Their characters follow as WM_CHAR. The edit control's own handling of the keys would
-      // press a default button or close the window from a multi-line field.
-      if (wParam == VK_RETURN || wParam == VK_ESCAPE) return 0;
-      break;
     case WM_CHAR:
       if (typed(edit, wParam)) return 0;
       break;

@@ -31,7 +31,7 @@ namespace tarvel::win32 {
 //
 // How a key travels: the message loop hands WM_KEYDOWN to IsDialogMessageW first, which keeps Tab
 // and Shift+Tab to move the focus; the edit controls answer WM_GETDLGCODE so that Enter and Escape
-// are left to them, even in a one-line field. TranslateMessage makes the key a WM_CHAR, which the
+// are left to them. TranslateMessage makes the key a WM_CHAR, which the
 // field's subclass procedure takes before the edit control sees it: the UTF-16 character becomes
 // its Windows-1252 code (63 outside the page), the model's field runs its key-press handler with
 // it and applies the result to its own text, and the edit control is then made to show the model's
