@@ -123,7 +123,8 @@ void display(HWND label, const Label& model) {
 
 // The label's box is its caption's, from the design's left edge or about the design's centre: a
 // caption wider than its design box with another system's fonts shows in full, and the design's
-// boxes that reach under a field or the check box leave them uncovered.
+// boxes that reach under a field, the check box or the next label (the clock's over "Nord") leave
+// them uncovered: a label window paints its whole box.
 RECT fittedBox(HWND label, RECT box, Alignment alignment) {
   SIZE text{};
   if (HDC dc = GetDC(label)) {
@@ -134,7 +135,7 @@ RECT fittedBox(HWND label, RECT box, Alignment alignment) {
   }
   if (alignment == Alignment::Center) box.left = (box.left + box.right - text.cx) / 2;
   box.right = box.left + text.cx;
-  box.bottom = std::max(box.bottom, box.top + text.cy);
+  box.bottom = box.top + text.cy;
   return box;
 }
 
