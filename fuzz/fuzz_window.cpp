@@ -2,6 +2,7 @@
 // changes, hemisphere choices, timer ticks, actions nested in the needle's sweep and in open
 // message boxes, and closing the window at any of those moments. After every action the window
 // must still keep its rules; any break traps.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -205,16 +206,25 @@ class Session {
     window_.Timer1.tick();
   }
 
-  // Closing writes the settings file with what the window holds at that moment.
+  // Closing writes the settings file with what the window holds at that moment, except that a
+  // checked box with my locator emptied and all six of my coordinates filled encodes them first.
   void close() {
-    const std::string expected =
-        settings::settingsLine(window_.Check_Sauve.value() == 1, window_.Text_M_Loc.text());
+    const bool kept = window_.Check_Sauve.value() == 1;
+    const std::string locator = window_.Text_M_Loc.text();
+    const bool encodes = kept && locator.empty() && myCoordinatesFilled();
     int cancel = 0;
     window_.Form_Unload(cancel);
     check(cancel == 0);
     check(window_.ended() && platform_.programEnded);
+    check(encodes || window_.Text_M_Loc.text() == locator);
+    const std::string expected = settings::settingsLine(kept, window_.Text_M_Loc.text());
     check(files_.files[std::string(kProgramFolder) + "/SavLoc.ini"] == expected);
     check(files_.files.count(std::string(kProgramFolder) + "/setting.tmp") == 0);
+  }
+
+  bool myCoordinatesFilled() const {
+    return std::all_of(window_.Mon.coordinates.begin(), window_.Mon.coordinates.end(),
+                       [](const TextField* field) { return !field->text().empty(); });
   }
 
   // A pass of the event loop inside the sweep: the user may do anything there.
