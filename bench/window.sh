@@ -55,7 +55,7 @@ cat > "$work/same_widgets.cpp" <<'CPP'
 #include <QPushButton>
 #include "window/design.hpp"
 #include "window/qt/fonts.hpp"
-#include "window/qt/twips.hpp"
+#include "window/qt/design_values.hpp"
 using namespace tarvel;
 class Globe : public QWidget {
  public:
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   QWidget window;
   window.setWindowTitle("Same-widgets-Qt6");
   window.setWindowIcon(QIcon(QStringLiteral(":/tarvel.png")));
-  window.setFixedSize(qt::pixels(design::kClientWidth), qt::pixels(design::kClientHeight));
+  window.setFixedSize(qt::logical(design::kClientWidth), qt::logical(design::kClientHeight));
   window.setFont(qt::fontOf(design::kWindowFont));
   (new Globe(&window))->setGeometry(window.rect());
   for (const ControlDesign& control : design::controls()) {
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
       }
       default: continue;
     }
-    widget->setGeometry(qt::pixels(control.box));
+    widget->setGeometry(qt::logical(control.box));
     if (control.font) widget->setFont(qt::fontOf(*control.font));
     QPalette palette = widget->palette();
     if (control.foreground) palette.setColor(QPalette::WindowText, qt::toColor(*control.foreground));

@@ -206,8 +206,11 @@ HWND WindowView::createChild(Control& control, int id) {
                           [](const Label& label) { return toUtf16(label.caption()); },
                           [](const Shape& shape) { return toUtf16(shape.design().accessibleName); },
                           [](const auto&) { return std::wstring(); }});
+  // Made at its place: under Wine every later move is a trip to the server.
+  const RECT box = boxOf(control);
   HWND child = creation_.createWindow(
-      childClass.extendedStyle, childClass.name, caption.c_str(), style, 0, 0, 0, 0, handle(),
+      childClass.extendedStyle, childClass.name, caption.c_str(), style, box.left, box.top,
+      box.right - box.left, box.bottom - box.top, handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!child) throw CreationFailed("le contrôle " + control.fullName());
   return child;
@@ -234,27 +237,38 @@ void WindowView::enrol(HWND child, Control& control) {
                  });
 }
 
-// Positions, sizes and fonts at the window's DPI, at creation and when it moves to another
-// screen.
+// The child's box at the window's DPI. A drop-down combo box's height counts its list too.
+RECT WindowView::boxOf(const Control& control) const {
+  RECT box = pixels(control.design().box, dpi_);
+  if (control.kind() == ControlKind::ComboBox)
+    box.bottom = box.top + (1 + kListRows) * (box.bottom - box.top);
+  return box;
+}
+
+// Every child to its box at the window's DPI, when the window moves to another screen.
+void WindowView::place() {
+  for (const auto& [control, child] : children_) {
+    const RECT box = boxOf(*control);
+    SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+// Fonts, and what follows from them, at the window's DPI. No repaint is asked for each font: the
+// window is not shown yet, or is repainted whole once its children have their new fonts.
 void WindowView::layout() {
   for (const auto& [control, child] : children_) {
     const ControlDesign& design = control->design();
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fontOf(design.font)), TRUE);
-    const RECT box = pixels(design.box, dpi_);
-    const int width = box.right - box.left;
-    const int height = box.bottom - box.top;
-    SetWindowPos(child, nullptr, box.left, box.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fontOf(design.font)), FALSE);
     visit(*control, Overloaded{
                         [&](const Label& label) { fit(child, label); },
                         [&](const TextField& field) {
                           if (field.design().alignment == Alignment::Center)
                             narrowMargins(child, dpi_);
                         },
-                        // A drop-down combo box's height counts its list too.
                         [&](const ComboBox&) {
-                          SetWindowPos(child, nullptr, 0, 0, width, (1 + kListRows) * height,
-                                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-                          fitClosedHeight(child, height);
+                          const RECT box = pixels(design.box, dpi_);
+                          fitClosedHeight(child, box.bottom - box.top);
                         },
                         [](const auto&) {},
                     });
@@ -272,6 +286,7 @@ void WindowView::dpiChanged(UINT dpi, const RECT& suggested) {
   }
   SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  place();
   layout();
   loadIcons();
   // The labels paint the new ground too.

@@ -73,6 +73,8 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   void createChildren();
   HWND createChild(Control& control, int id);
   void enrol(HWND child, Control& control);
+  RECT boxOf(const Control& control) const;
+  void place();
   void layout();
   void fit(HWND child, const Label& label);
   void showNothing(HWND child);
