@@ -46,17 +46,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   timeout 60 wineserver -w
 fi
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-waited=0
-until [ -s "$work/display" ]; do
-  kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
-  [ "$waited" -ge 100 ] && { echo "Xvfb gave no display within 5 s" >&2; exit 1; }
-  sleep 0.05
-  waited=$((waited + 1))
-done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+. "$root/bench/xvfb.sh"
 wineserver -p </dev/null >/dev/null 2>&1  # stays up until the end of the run
 
 now_ms() { date +%s%3N; }

@@ -132,18 +132,7 @@ g++ -O3 -fPIC -std=c++20 -DNDEBUG -I"$root" "$work/same_widgets.cpp" "$root/wind
   "$work/pictures.cpp" "$root/build/libtarvel_core.a" -o "$work/same_widgets" $qt_flags
 cp "$root/build/window/qt/tarvel" "$work/tarvel"  # its own folder: no saved locator
 
-# A display of our own, on a number Xvfb picks and writes once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-waited=0
-until [ -s "$work/display" ]; do
-  kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
-  [ "$waited" -ge 100 ] && { echo "Xvfb gave no display within 5 s" >&2; exit 1; }
-  sleep 0.05
-  waited=$((waited + 1))
-done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+. "$root/bench/xvfb.sh"
 
 now_ms() { date +%s%3N; }
 
