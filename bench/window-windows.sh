@@ -35,16 +35,7 @@ for program in window/win32/tarvel.exe bench/win32/tarvel_same_controls.exe \
   cp "$tree/$program" "$work/"  # a folder of its own: no saved locator
 done
 
-# A prefix of its own, with the bitmap faces Windows has (as scripts/screenshot-windows.sh) and
-# no window manager expected.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  timeout -k 10 300 wineboot --init >/dev/null 2>&1
-  for face in /usr/share/wine/fonts/*; do
-    if [ -f "$face" ]; then cp "$face" "$WINEPREFIX/drive_c/windows/Fonts/"; fi
-  done
-  timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-  timeout 60 wineserver -w
-fi
+. "$root/scripts/wine-desktop-prefix.sh"
 
 . "$root/bench/xvfb.sh"
 wineserver -p </dev/null >/dev/null 2>&1  # stays up until the end of the run

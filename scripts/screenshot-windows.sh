@@ -30,17 +30,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  timeout -k 10 300 wineboot --init >/dev/null 2>&1
-  # Debian's Wine 8 looks for its own fonts under a path it cannot open: they go into the prefix,
-  # those of fonts-wine that are there (build-windows.sh installs it).
-  for face in /usr/share/wine/fonts/*; do
-    if [ -f "$face" ]; then cp "$face" "$WINEPREFIX/drive_c/windows/Fonts/"; fi
-  done
-  # Without a window manager Wine draws the window's frame itself.
-  timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-  timeout 30 wineserver -k || true
-fi
+. "$root/scripts/wine-desktop-prefix.sh"
 
 # Wine reads the screen's DPI when a program starts. Its server goes with the setting written:
 # begun without the display, it would keep the program's windows off it.
