@@ -6,12 +6,13 @@
 #include <cmath>
 #include <cstdint>
 
+#include "geo/distance_azimuth.hpp"
+
 namespace tarvel::calc {
 namespace {
 
 constexpr int kDegreeDecimals = 6;
 constexpr std::array<double, 7> kPowersOfTen{1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
-constexpr double kFullTurn = 360;
 
 }  // namespace
 
@@ -46,7 +47,7 @@ void appendDegrees(std::string& out, double value) {
 
 void appendAzimuth(std::string& out, double degrees) {
   const double tenths = std::round(degrees * 10) / 10;
-  appendFixed(out, tenths >= kFullTurn ? 0 : tenths, 1);
+  appendFixed(out, tenths >= path::kFullTurn ? 0 : tenths, 1);
 }
 
 void appendInteger(std::string& out, int value, int width) {

@@ -117,16 +117,15 @@ double coordinate(std::string_view text, const Axis& axis) {
   return value;
 }
 
-std::string_view pairName(int pair) {
-  constexpr std::array<std::string_view, 5> kNames{
-      "une lettre de A \xC3\xA0 R", "un chiffre de 0 \xC3\xA0 9", "une lettre de A \xC3\xA0 X",
-      "un chiffre de 0 \xC3\xA0 9", "une lettre de A \xC3\xA0 X"};
-  return kNames[pair];
+std::string pairName(std::size_t pair) {
+  const grid::PairRule& rule = grid::kPairRules[pair];
+  return std::string(rule.lowest == '0' ? "un chiffre" : "une lettre") + " de " + rule.lowest +
+         " \xC3\xA0 " + rule.highest;
 }
 
 }  // namespace
 
-std::string parseLocator(std::string_view text) {
+std::string_view parseLocator(std::string_view text) {
   if (const auto fault = grid::checkSquare(text)) {
     if (fault->kind == grid::Fault::Kind::Length) {
       fail("locator " + quoted(text) + " de " + std::to_string(fault->position) +
@@ -134,14 +133,9 @@ std::string parseLocator(std::string_view text) {
     }
     const std::size_t at = static_cast<std::size_t>(fault->position - 1);
     fail("locator " + quoted(text) + ", " + characterAt(text, at) + " " +
-         quoted(text.substr(at, 1)) + " : il faut " +
-         std::string(pairName(static_cast<int>(at / 2))));
+         quoted(text.substr(at, 1)) + " : il faut " + pairName(at / 2));
   }
-  std::string capitals(text);
-  for (char& c : capitals) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return capitals;
+  return text;
 }
 
 geo::Position parsePosition(std::string_view text) {

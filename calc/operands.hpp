@@ -21,7 +21,7 @@ struct BadInput : std::runtime_error {
 geo::Position parsePosition(std::string_view text);
 
 // A locator of 2 to 10 characters, either case, returned in capitals.
-std::string parseLocator(std::string_view text);
+std::string_view parseLocator(std::string_view text);
 
 int parsePrecision(std::string_view text);  // 4, 6, 8 or 10
 

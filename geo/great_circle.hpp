@@ -1,5 +1,7 @@
 #pragma once
 
+#include <numbers>
+
 #include "geo/distance_azimuth.hpp"
 #include "geo/position.hpp"
 
@@ -8,7 +10,7 @@
 // line. The window's own rounded figures stay in distanceAndAzimuth.
 namespace tarvel::path {
 
-inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double kPi = std::numbers::pi;
 inline constexpr double kEarthRadius = kEarthCircumference / (2 * kPi);  // kilometres
 inline constexpr double kHalfTurn = 180;
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "geo/locator.hpp"
 #include "geo/position.hpp"
 
 // Maidenhead squares of 2 to 10 characters on ISO 6709 positions, for the command line; the
@@ -15,9 +16,10 @@ namespace tarvel::grid {
 
 inline constexpr int kShortest = 2;
 inline constexpr int kLongest = 10;
-inline constexpr double kFieldWidth = 20;   // degrees of longitude
-inline constexpr double kFieldHeight = 10;  // degrees of latitude
-inline constexpr geo::Position kSouthWestOfGrid{-90, -180};
+inline constexpr double kFieldWidth = locator::kFieldWidth;
+inline constexpr double kFieldHeight = locator::kFieldHeight;
+inline constexpr geo::Position kSouthWestOfGrid{-locator::kOriginLatitude,
+                                                -locator::kOriginLongitude};
 
 struct PairRule {
   char lowest, highest;  // capitals or digits; letters are read in either case

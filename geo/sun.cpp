@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tarvel::sun {
 namespace {
 
 using namespace std::chrono;
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRadiansPerDegree = kPi / 180;
+constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 constexpr double kDegreesPerDay = 360;  // the hour angle's rate, one turn a solar day
 constexpr int kMinutesPerDay = 1440;
 constexpr int kRefinements = 5;  // the event moves by seconds after the third
