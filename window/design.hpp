@@ -73,6 +73,10 @@ inline constexpr int kTimerInterval = 1000;  // milliseconds
 // The frame around the control that has the focus: the compass labels' yellow, seen at once on
 // the dark ground around every control.
 inline constexpr Rgb kFocusFrame{255, 255, 128};
+// Its pen, and how far it lies outside the control (within the three pixels that part
+// neighbouring fields), in pixels at 96 dpi.
+inline constexpr int kFocusFramePenWidth = 2;
+inline constexpr int kFocusFrameMargin = 3;
 
 std::span<const ControlDesign> controls();
 

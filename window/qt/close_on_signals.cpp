@@ -36,8 +36,8 @@ CloseOnSignals::CloseOnSignals(std::function<void()> close) : close_(std::move(c
 bool CloseOnSignals::watch() {
   if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) return false;
   signalPipe = pipe_[1];
-  notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
-  connect(notifier_, &QSocketNotifier::activated, this, &CloseOnSignals::signalled);
+  auto* notifier = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
+  connect(notifier, &QSocketNotifier::activated, this, &CloseOnSignals::signalled);
   struct sigaction action {};
   action.sa_handler = onSignal;
   action.sa_flags = SA_RESTART;

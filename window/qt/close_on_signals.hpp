@@ -3,8 +3,6 @@
 #include <QObject>
 #include <functional>
 
-class QSocketNotifier;
-
 namespace tarvel::qt {
 
 // SIGTERM (a logout, kill, a service manager), SIGHUP and SIGINT close the window the way the
@@ -22,7 +20,6 @@ class CloseOnSignals : public QObject {
 
   std::function<void()> close_;
   int pipe_[2] = {-1, -1};
-  QSocketNotifier* notifier_ = nullptr;
 };
 
 }  // namespace tarvel::qt

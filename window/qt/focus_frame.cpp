@@ -7,9 +7,8 @@
 namespace tarvel::qt {
 namespace {
 
-// Outside the control, within the three pixels that part neighbouring fields.
-constexpr int kMargin = 3;
-constexpr int kPenWidth = 2;
+constexpr int kMargin = design::kFocusFrameMargin;
+constexpr int kPenWidth = design::kFocusFramePenWidth;
 
 }  // namespace
 

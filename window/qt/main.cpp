@@ -1,6 +1,6 @@
 // Tarvel: locator, distance and azimuth between my station and the correspondent's.
 #include <QApplication>
-#include <memory>
+#include <optional>
 
 #include "window/qt/close_on_signals.hpp"
 #include "window/qt/command_line.hpp"
@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
   if (const auto status = tarvel::qt::answerCommandLine(argc, argv)) return *status;
-  auto displayCheck = std::make_unique<tarvel::qt::DisplayCheck>();
+  std::optional<tarvel::qt::DisplayCheck> displayCheck{std::in_place};
   QApplication application(argc, argv);
   displayCheck.reset();
   QApplication::setApplicationName(QStringLiteral("Tarvel"));

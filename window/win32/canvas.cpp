@@ -17,8 +17,7 @@ UniquePen penOf(const Rgb& colour, int width, UINT dpi) {
 
 // On the window's ground around the control, where the design's colours show it at once.
 void drawFocusFrame(HDC dc, const RECT& frame, UINT dpi) {
-  constexpr int kPenWidth = 2;
-  const int width = MulDiv(kPenWidth, static_cast<int>(dpi), kDesignDpi);
+  const int width = MulDiv(design::kFocusFramePenWidth, static_cast<int>(dpi), kDesignDpi);
   const UniquePen pen(CreatePen(PS_INSIDEFRAME, width, toColorRef(design::kFocusFrame)));
   const SelectedObject selectedPen(dc, pen.get());
   const SelectedObject selectedBrush(dc, GetStockObject(NULL_BRUSH));

@@ -116,9 +116,11 @@ void display(HWND button, const CheckBox& box) {
 void display(HWND, const PushButton&) {}  // its caption never changes
 
 // WM_SETTEXT: the system tells a screen reader that the label's name changed.
-void display(HWND label, const Label& model) {
+bool display(HWND label, const Label& model) {
   const std::wstring caption = toUtf16(model.caption());
-  if (windowText(label) != caption) SetWindowTextW(label, caption.c_str());
+  if (windowText(label) == caption) return false;
+  SetWindowTextW(label, caption.c_str());
+  return true;
 }
 
 // The label's box is its caption's, from the design's left edge or about the design's centre: a

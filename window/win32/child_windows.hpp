@@ -37,7 +37,7 @@ void display(HWND edit, const TextField& field);
 void display(HWND combo, const ComboBox& box);
 void display(HWND button, const CheckBox& box);
 void display(HWND button, const PushButton& pushButton);
-void display(HWND label, const Label& model);
+bool display(HWND label, const Label& model);
 // The label's box: its caption's size, at the design's place.
 RECT fittedBox(HWND label, RECT box, Alignment alignment);
 

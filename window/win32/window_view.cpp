@@ -26,8 +26,6 @@ constexpr DWORD kFrameStyle =
 constexpr DWORD kFrameExtendedStyle = 0;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT_PTR kFieldSubclass = 1;
-// The focus frame lies in the three pixels that part neighbouring fields.
-constexpr int kFocusMargin = 3;
 // Each child's identifier is its place in the design table from here on: dialog functions,
 // accessibility tools and WM_COMMAND's low word tell the controls apart by it.
 constexpr int kFirstChildId = 1000;
@@ -179,9 +177,8 @@ void WindowView::loadIcons() {
 }
 
 void WindowView::createChildren() {
-  const std::vector<Control*>& controls = window_.controls();
   for (Control* control : inWindowOrder(window_)) {
-    const auto place = std::find(controls.begin(), controls.end(), control) - controls.begin();
+    const auto place = &control->design() - design::controls().data();
     if (HWND child = createChild(*control, kFirstChildId + static_cast<int>(place)))
       enrol(child, *control);
   }
@@ -334,7 +331,7 @@ std::optional<RECT> WindowView::focusFrame() const {
   RECT frame{};
   GetWindowRect(focused, &frame);
   MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&frame), 2);
-  const int margin = MulDiv(kFocusMargin, static_cast<int>(dpi_), kDesignDpi);
+  const int margin = MulDiv(design::kFocusFrameMargin, static_cast<int>(dpi_), kDesignDpi);
   InflateRect(&frame, margin, margin);
   RECT client{};
   GetClientRect(handle(), &client);
@@ -376,9 +373,11 @@ void WindowView::sync(const Control& control) {
                          EnableWindow(child, shown.enabled());
                        if (isShown(child) != shown.visible())
                          ShowWindow(child, shown.visible() ? SW_SHOWNA : SW_HIDE);
-                       display(child, shown);
+                       // A label is measured and moved again only for a new caption.
                        if constexpr (std::is_same_v<decltype(shown), const Label&>) {
-                         fit(child, shown);
+                         if (display(child, shown)) fit(child, shown);
+                       } else {
+                         display(child, shown);
                        }
                      },
                  });

@@ -106,9 +106,8 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   std::unordered_map<const Control*, HWND> children_;
   std::unordered_map<HWND, Control*> controls_;
   AccessibleProperties properties_;
-  HWND framed_ = nullptr;
-  std::string roseReading_;  // the rose's value as last given to the property service  // the
-                             // control the focus frame was last painted around
+  HWND framed_ = nullptr;    // the control the focus frame was last painted around
+  std::string roseReading_;  // the rose's value as last given to the property service
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };
