@@ -53,7 +53,7 @@ cat > "$work/same_widgets.cpp" <<'CPP'
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 #include "window/qt/fonts.hpp"
 #include "window/qt/design_values.hpp"
 using namespace tarvel;

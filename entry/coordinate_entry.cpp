@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "window/number_text.hpp"
+#include "window/model/number_text.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {

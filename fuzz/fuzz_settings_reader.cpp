@@ -10,7 +10,7 @@
 
 #include "settings/settings_reader.hpp"
 #include "settings/settings_writer.hpp"
-#include "window/code_page.hpp"
+#include "window/model/code_page.hpp"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "fuzz/memory_file_system.hpp"
 #include "settings/settings_writer.hpp"
 #include "tests/support/headless_platform.hpp"
-#include "window/code_page.hpp"
-#include "window/control_visit.hpp"
-#include "window/number_text.hpp"
-#include "window/utf8.hpp"
+#include "window/model/code_page.hpp"
+#include "window/model/control_visit.hpp"
+#include "window/model/number_text.hpp"
+#include "window/model/utf8.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::fuzz {

@@ -1,7 +1,7 @@
 // The bearing needle: its sweep from north to the azimuth, and its rest position.
 #include <cmath>
 
-#include "window/number_text.hpp"
+#include "window/model/number_text.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {

@@ -3,7 +3,7 @@
 
 #include "path/clock_text.hpp"
 #include "stations/locator_text.hpp"
-#include "window/number_text.hpp"
+#include "window/model/number_text.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {

@@ -2,7 +2,7 @@
 #include "path/clock_text.hpp"
 
 #include "geo/hour_offset.hpp"
-#include "window/number_text.hpp"
+#include "window/model/number_text.hpp"
 
 namespace tarvel::path {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/platform.hpp"
+#include "window/model/platform.hpp"
 
 namespace tarvel::path {
 

@@ -1,8 +1,8 @@
 // The distance command and its automatic start from the correspondent's locator field.
 #include "entry/locator_entry.hpp"
 #include "geo/distance_azimuth.hpp"
-#include "window/number_text.hpp"
-#include "window/utf8.hpp"
+#include "window/model/number_text.hpp"
+#include "window/model/utf8.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {

@@ -6,7 +6,7 @@
 #include "settings/settings_folder.hpp"
 #include "settings/settings_reader.hpp"
 #include "settings/settings_writer.hpp"
-#include "window/code_page.hpp"
+#include "window/model/code_page.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {

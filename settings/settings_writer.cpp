@@ -1,7 +1,7 @@
 #include "settings/settings_writer.hpp"
 
 #include "settings/file_system.hpp"
-#include "window/code_page.hpp"
+#include "window/model/code_page.hpp"
 
 namespace tarvel::settings {
 

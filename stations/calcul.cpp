@@ -3,8 +3,8 @@
 #include <array>
 
 #include "stations/locator_text.hpp"
-#include "window/number_text.hpp"
-#include "window/utf8.hpp"
+#include "window/model/number_text.hpp"
+#include "window/model/utf8.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {

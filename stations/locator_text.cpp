@@ -1,7 +1,7 @@
 #include "stations/locator_text.hpp"
 
-#include "window/code_page.hpp"
-#include "window/utf8.hpp"
+#include "window/model/code_page.hpp"
+#include "window/model/utf8.hpp"
 
 namespace tarvel::locator {
 

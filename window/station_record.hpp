@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "window/controls.hpp"
+#include "window/model/controls.hpp"
 
 namespace tarvel {
 

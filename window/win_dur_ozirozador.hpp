@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "window/controls.hpp"
-#include "window/form.hpp"
+#include "window/model/controls.hpp"
+#include "window/model/form.hpp"
 #include "window/station_record.hpp"
 
 namespace tarvel {

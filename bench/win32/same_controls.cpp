@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 #include "window/win32/design_values.hpp"
 #include "window/win32/fonts.hpp"
 #include "window/win32/picture.hpp"

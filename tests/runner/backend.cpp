@@ -1,6 +1,6 @@
 #include "tests/runner/backend.hpp"
 
-#include "window/control_visit.hpp"
+#include "window/model/control_visit.hpp"
 
 namespace tarvel::scenarios {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/support/scripted_platform.hpp"
-#include "window/edit_buffer.hpp"
+#include "window/model/edit_buffer.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::scenarios {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "tests/runner/scenario_file.hpp"
-#include "window/code_page.hpp"
-#include "window/controls.hpp"
-#include "window/utf8.hpp"
+#include "window/model/code_page.hpp"
+#include "window/model/controls.hpp"
+#include "window/model/utf8.hpp"
 
 namespace tarvel::scenarios {
 namespace {

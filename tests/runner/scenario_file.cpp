@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "tests/runner/scenario_run.hpp"
-#include "window/code_page.hpp"
-#include "window/utf8.hpp"
+#include "window/model/code_page.hpp"
+#include "window/model/utf8.hpp"
 
 namespace tarvel::scenarios {
 namespace {

@@ -12,8 +12,8 @@
 #include <sstream>
 
 #include "tests/runner/key_text.hpp"
-#include "window/code_page.hpp"
-#include "window/control_visit.hpp"
+#include "window/model/code_page.hpp"
+#include "window/model/control_visit.hpp"
 
 namespace tarvel::scenarios {
 namespace {

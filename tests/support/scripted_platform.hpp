@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/support/faulty_file_system.hpp"
-#include "window/platform.hpp"
+#include "window/model/platform.hpp"
 
 namespace tarvel {
 

@@ -1,8 +1,8 @@
 // The window's 8-bit character set, Windows-1252, and the UTF-8 texts of the controls.
 #include <gtest/gtest.h>
 
-#include "window/code_page.hpp"
-#include "window/utf8.hpp"
+#include "window/model/code_page.hpp"
+#include "window/model/utf8.hpp"
 
 namespace tarvel {
 namespace {

@@ -1,7 +1,7 @@
 // The editing of a field: caret, selection, the maximum length.
 #include <gtest/gtest.h>
 
-#include "window/edit_buffer.hpp"
+#include "window/model/edit_buffer.hpp"
 
 namespace tarvel {
 namespace {

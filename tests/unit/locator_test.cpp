@@ -7,7 +7,7 @@
 
 #include "geo/locator.hpp"
 #include "stations/locator_text.hpp"
-#include "window/utf8.hpp"
+#include "window/model/utf8.hpp"
 
 namespace tarvel::locator {
 namespace {

@@ -4,7 +4,7 @@
 #include <locale>
 
 #include "path/clock_text.hpp"
-#include "window/number_text.hpp"
+#include "window/model/number_text.hpp"
 
 namespace tarvel {
 namespace {

@@ -5,7 +5,7 @@
 #include <wrl/client.h>
 
 #include "tests/win32/view_fixture.hpp"
-#include "window/control_visit.hpp"
+#include "window/model/control_visit.hpp"
 
 namespace tarvel::win32 {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "tests/support/temporary_folder.hpp"
 #include "tests/win32/view_fixture.hpp"
-#include "window/control_visit.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/win32/design_values.hpp"
 
 namespace tarvel::win32 {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <set>
 
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 
 namespace tarvel {
 namespace {

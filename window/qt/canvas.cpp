@@ -3,9 +3,9 @@
 #include <QAccessible>
 #include <QPainter>
 
-#include "window/control_visit.hpp"
+#include "window/desktop/scene.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/qt/design_values.hpp"
-#include "window/scene.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::qt {

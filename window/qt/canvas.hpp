@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "window/scene.hpp"
+#include "window/desktop/scene.hpp"
 
 class QPainter;
 

@@ -4,7 +4,7 @@
 #include <QPointF>
 #include <QRect>
 
-#include "window/twips.hpp"
+#include "window/model/twips.hpp"
 
 // The design's values as Qt takes them: colours, and twips as the widgets' logical pixels, which
 // Qt itself scales on a denser screen.

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "window/font_faces.hpp"
+#include "window/model/font_faces.hpp"
 
 namespace tarvel::qt {
 namespace {

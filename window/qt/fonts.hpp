@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 
 namespace tarvel::qt {
 

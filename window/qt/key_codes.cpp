@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "window/code_page.hpp"
+#include "window/model/code_page.hpp"
 
 namespace tarvel::qt {
 

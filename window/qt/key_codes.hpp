@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "window/controls.hpp"
+#include "window/model/controls.hpp"
 
 class QKeyEvent;
 

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "window/control_visit.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/qt/canvas.hpp"
 #include "window/qt/design_values.hpp"
 #include "window/qt/focus_frame.hpp"

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <unordered_map>
 
-#include "window/desktop_platform.hpp"
+#include "window/desktop/desktop_platform.hpp"
 
 namespace tarvel {
 class CheckBox;

@@ -1,6 +1,6 @@
 #include "window/win32/canvas.hpp"
 
-#include "window/control_visit.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/win32/design_values.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win_dur_ozirozador.hpp"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "window/scene.hpp"
+#include "window/desktop/scene.hpp"
 #include "window/win32/handles.hpp"
 #include "window/win32/picture.hpp"
 

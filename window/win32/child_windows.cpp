@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "window/control_visit.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/win32/handles.hpp"
 #include "window/win32/utf16.hpp"
 

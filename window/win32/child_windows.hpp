@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 
 namespace tarvel {
 class CheckBox;

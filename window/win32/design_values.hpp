@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "window/twips.hpp"
+#include "window/model/twips.hpp"
 
 // The design's values as GDI takes them: colours, and twips as the pixels of a screen of `dpi`
 // dots per inch.

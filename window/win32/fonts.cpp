@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "window/font_faces.hpp"
+#include "window/model/font_faces.hpp"
 #include "window/win32/design_values.hpp"
 #include "window/win32/utf16.hpp"
 

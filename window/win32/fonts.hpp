@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 #include "window/win32/creation.hpp"
 #include "window/win32/handles.hpp"
 

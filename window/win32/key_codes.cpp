@@ -1,6 +1,6 @@
 #include "window/win32/key_codes.hpp"
 
-#include "window/code_page.hpp"
+#include "window/model/code_page.hpp"
 
 namespace tarvel::win32 {
 

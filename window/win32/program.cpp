@@ -1,6 +1,6 @@
 #include "window/win32/program.hpp"
 
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 #include "window/win32/message_loop.hpp"
 #include "window/win32/utf16.hpp"
 #include "window/win32/win32_platform.hpp"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/desktop_platform.hpp"
+#include "window/desktop/desktop_platform.hpp"
 
 namespace tarvel::win32 {
 

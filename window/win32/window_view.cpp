@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "window/control_visit.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
 #include "window/win32/design_values.hpp"
 #include "window/win32/icons.hpp"

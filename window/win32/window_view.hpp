@@ -8,7 +8,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "window/desktop_platform.hpp"
+#include "window/desktop/desktop_platform.hpp"
 #include "window/win32/accessible_properties.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/canvas.hpp"

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "window/code_page.hpp"
-#include "window/control_visit.hpp"
+#include "window/model/code_page.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/qt/fonts.hpp"
 
 namespace tarvel::scenarios {

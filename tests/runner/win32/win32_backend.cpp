@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "window/code_page.hpp"
-#include "window/control_visit.hpp"
+#include "window/model/code_page.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
 #include "window/win32/message_loop.hpp"
 #include "window/win32/utf16.hpp"

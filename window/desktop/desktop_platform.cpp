@@ -1,4 +1,4 @@
-#include "window/desktop_platform.hpp"
+#include "window/desktop/desktop_platform.hpp"
 
 #include <chrono>
 #include <ctime>

@@ -1,8 +1,8 @@
-#include "window/edit_buffer.hpp"
+#include "window/model/edit_buffer.hpp"
 
 #include <algorithm>
 
-#include "window/utf8.hpp"
+#include "window/model/utf8.hpp"
 
 namespace tarvel {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "window/design.hpp"
-#include "window/edit_buffer.hpp"
+#include "window/model/design.hpp"
+#include "window/model/edit_buffer.hpp"
 
 // The eight kinds of control the window is made of. Each keeps its properties and raises its
 // events; the rules the program relies on are kept here, so that no handler has to care:

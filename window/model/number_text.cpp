@@ -1,4 +1,4 @@
-#include "window/number_text.hpp"
+#include "window/model/number_text.hpp"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "window/utf8.hpp"
+#include "window/model/utf8.hpp"
 
 namespace tarvel::utf8 {
 namespace {

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "window/controls.hpp"
-#include "window/platform.hpp"
+#include "window/model/controls.hpp"
+#include "window/model/platform.hpp"
 
 namespace tarvel {
 

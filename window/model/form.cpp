@@ -1,9 +1,9 @@
-#include "window/form.hpp"
+#include "window/model/form.hpp"
 
 #include <algorithm>
 #include <iterator>
 
-#include "window/controls.hpp"
+#include "window/model/controls.hpp"
 
 namespace tarvel {
 

@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 
 namespace tarvel {
 

@@ -1,8 +1,8 @@
-#include "window/code_page.hpp"
+#include "window/model/code_page.hpp"
 
 #include <array>
 
-#include "window/utf8.hpp"
+#include "window/model/utf8.hpp"
 
 namespace tarvel::cp1252 {
 namespace {

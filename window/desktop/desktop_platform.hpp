@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/disk_file_system.hpp"
-#include "window/platform.hpp"
+#include "window/model/platform.hpp"
 
 namespace tarvel {
 

@@ -1,4 +1,4 @@
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 
 #include <array>
 #include <cstdlib>

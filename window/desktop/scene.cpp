@@ -1,6 +1,6 @@
-#include "window/scene.hpp"
+#include "window/desktop/scene.hpp"
 
-#include "window/control_visit.hpp"
+#include "window/model/control_visit.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::scene {

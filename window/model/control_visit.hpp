@@ -4,7 +4,7 @@
 #include <tuple>
 #include <type_traits>
 
-#include "window/controls.hpp"
+#include "window/model/controls.hpp"
 
 namespace tarvel {
 

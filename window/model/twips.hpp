@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "window/design.hpp"
+#include "window/model/design.hpp"
 
 // The design's twips as pixels of a screen of `dpi` dots per inch: 15 twips a pixel at 96, more
 // on a denser screen. Qt asks at 96 and lets its painter and its widgets scale; Win32 asks at the

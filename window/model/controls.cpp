@@ -1,9 +1,9 @@
-#include "window/controls.hpp"
+#include "window/model/controls.hpp"
 
 #include <algorithm>
 #include <optional>
 
-#include "window/code_page.hpp"
+#include "window/model/code_page.hpp"
 
 namespace tarvel {
 namespace {
