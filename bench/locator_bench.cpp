@@ -14,26 +14,25 @@ namespace {
 constexpr std::size_t kSamples = 1024;  // a power of two, cycled with a mask
 
 struct TypedSample {
-  locator::TypedPosition position;
-  locator::LatitudeHemisphere latitudeHemisphere;
-  locator::LongitudeHemisphere longitudeHemisphere;
+  geo::TypedPosition position;
+  geo::LatitudeHemisphere latitudeHemisphere;
+  geo::LongitudeHemisphere longitudeHemisphere;
 };
 
 // Spread over the whole globe and both hemispheres, so that no branch is always taken.
 std::vector<TypedSample> typedSamples() {
   std::vector<TypedSample> samples;
   for (std::size_t i = 0; i < kSamples; ++i) {
-    samples.push_back(
-        {{static_cast<double>(i * 7 % 90), static_cast<double>(i * 13 % 60),
-          static_cast<double>(i * 17 % 60), static_cast<double>(i * 11 % 180),
-          static_cast<double>(i * 19 % 60), static_cast<double>(i * 23 % 60)},
-         i % 2 ? locator::LatitudeHemisphere::North : locator::LatitudeHemisphere::South,
-         i % 3 ? locator::LongitudeHemisphere::East : locator::LongitudeHemisphere::West});
+    samples.push_back({{static_cast<double>(i * 7 % 90), static_cast<double>(i * 13 % 60),
+                        static_cast<double>(i * 17 % 60), static_cast<double>(i * 11 % 180),
+                        static_cast<double>(i * 19 % 60), static_cast<double>(i * 23 % 60)},
+                       i % 2 ? geo::LatitudeHemisphere::North : geo::LatitudeHemisphere::South,
+                       i % 3 ? geo::LongitudeHemisphere::East : geo::LongitudeHemisphere::West});
   }
   return samples;
 }
 
-locator::Codes gridLocator(std::size_t index) {
+geo::LocatorCodes gridLocator(std::size_t index) {
   return {static_cast<int>('A' + index % 18),         static_cast<int>('A' + index / 18 % 18),
           static_cast<int>('0' + index / 324 % 10),   static_cast<int>('0' + index / 3240 % 10),
           static_cast<int>('A' + index / 32400 % 24), static_cast<int>('A' + index / 777600 % 24)};
@@ -45,18 +44,18 @@ void encodePerCall(benchmark::State& state) {
   for (auto _ : state) {
     const TypedSample& s = samples[i++ & (kSamples - 1)];
     benchmark::DoNotOptimize(
-        locator::encode(s.position, s.latitudeHemisphere, s.longitudeHemisphere));
+        geo::encodeLocator(s.position, s.latitudeHemisphere, s.longitudeHemisphere));
   }
 }
 BENCHMARK(encodePerCall);
 
 void decodePerCall(benchmark::State& state) {
-  std::vector<locator::Codes> samples;
+  std::vector<geo::LocatorCodes> samples;
   for (std::size_t i = 0; i < kSamples; ++i)
     samples.push_back(gridLocator(i * 18223));
   std::size_t i = 0;
   for (auto _ : state)
-    benchmark::DoNotOptimize(locator::decode(samples[i++ & (kSamples - 1)]));
+    benchmark::DoNotOptimize(geo::decodeLocator(samples[i++ & (kSamples - 1)]));
 }
 BENCHMARK(decodePerCall);
 
@@ -66,22 +65,22 @@ void verifyPerCall(benchmark::State& state) {
                                             U"JNA3XX", U"JN2AXX", U"JN23YX", U"JN23"};
   std::size_t i = 0;
   for (auto _ : state)
-    benchmark::DoNotOptimize(locator::verify(texts[i++ & 7]));
+    benchmark::DoNotOptimize(geo::verifyLocator(texts[i++ & 7]));
 }
 BENCHMARK(verifyPerCall);
 
 void distanceAndAzimuthPerCall(benchmark::State& state) {
   const auto samples = typedSamples();
-  std::vector<locator::Encoding> positions;
+  std::vector<geo::LocatorEncoding> positions;
   for (const TypedSample& s : samples)
-    positions.push_back(locator::encode(s.position, s.latitudeHemisphere, s.longitudeHemisphere));
+    positions.push_back(
+        geo::encodeLocator(s.position, s.latitudeHemisphere, s.longitudeHemisphere));
   std::size_t i = 0;
   for (auto _ : state) {
     const auto& mon = positions[i & (kSamples - 1)];
     const auto& son = positions[(i * 7 + 3) & (kSamples - 1)];
     ++i;
-    benchmark::DoNotOptimize(path::distanceAndAzimuth(mon.signedLatitude, mon.signedLongitude,
-                                                      son.signedLatitude, son.signedLongitude));
+    benchmark::DoNotOptimize(geo::distanceAndAzimuth(mon.position, son.position));
   }
 }
 BENCHMARK(distanceAndAzimuthPerCall);
@@ -94,13 +93,13 @@ void wholeGridRoundTrip(benchmark::State& state) {
   for (auto _ : state) {
     mismatches = 0;
     for (std::size_t index = 0; index < kLocators; ++index) {
-      const locator::Codes codes = gridLocator(index);
-      const locator::Decoding d = locator::decode(codes);
-      const locator::TypedPosition typed{
+      const geo::LocatorCodes codes = gridLocator(index);
+      const geo::LocatorDecoding d = geo::decodeLocator(codes);
+      const geo::TypedPosition typed{
           static_cast<double>(d.latitude.degrees),  static_cast<double>(d.latitude.minutes),
           static_cast<double>(d.latitude.seconds),  static_cast<double>(d.longitude.degrees),
           static_cast<double>(d.longitude.minutes), static_cast<double>(d.longitude.seconds)};
-      const auto back = locator::encode(typed, d.latitudeHemisphere, d.longitudeHemisphere);
+      const auto back = geo::encodeLocator(typed, d.latitudeHemisphere, d.longitudeHemisphere);
       if (back.codes != codes) ++mismatches;
     }
   }

@@ -32,9 +32,9 @@ void greatCirclePerCall(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     const Pair& p = samples[i++ & (kPairs - 1)];
-    const path::GreatCircle circle = path::greatCircle(p.from, p.to);
+    const geo::GreatCircle circle = geo::greatCircle(p.from, p.to);
     benchmark::DoNotOptimize(circle);
-    benchmark::DoNotOptimize(path::longPathAzimuth(circle.azimuth));
+    benchmark::DoNotOptimize(geo::longPathAzimuth(circle.azimuth));
   }
 }
 BENCHMARK(greatCirclePerCall);

@@ -60,13 +60,13 @@ void appendPosition(std::string& out, geo::Position p) {
 }
 
 void locator(std::string_view operand, const Options& options, Line& line) {
-  const std::string text = grid::encodeSquare(parsePosition(operand), options.precision);
+  const std::string text = geo::encodeSquare(parsePosition(operand), options.precision);
   line.field("locator", "locator ",
              [&](std::string& out) { appendString(out, text, line.json()); });
 }
 
 void position(std::string_view operand, Line& line) {
-  const grid::Square square = grid::decodeSquare(parseLocator(operand));
+  const geo::Square square = geo::decodeSquare(parseLocator(operand));
   if (line.json()) {
     line.field("latitude", "", [&](std::string& o) { appendDegrees(o, square.centre.latitude); });
     line.field("longitude", "", [&](std::string& o) { appendDegrees(o, square.centre.longitude); });
@@ -81,8 +81,8 @@ void position(std::string_view operand, Line& line) {
 }
 
 void path(std::string_view from, std::string_view to, const Options& options, Line& line) {
-  const path::GreatCircle circle = path::greatCircle(parsePosition(from), parsePosition(to));
-  const double unitsPerRadian = path::kEarthRadius / options.unit.kilometres;
+  const geo::GreatCircle circle = geo::greatCircle(parsePosition(from), parsePosition(to));
+  const double unitsPerRadian = geo::kEarthRadius / options.unit.kilometres;
   const auto distance = [&](double angle) {
     return [&, angle](std::string& o) {
       appendFixed(o, angle * unitsPerRadian, kDistanceDecimals);
@@ -99,27 +99,27 @@ void path(std::string_view from, std::string_view to, const Options& options, Li
   line.field("azimuth", "azimut ", heading(circle.azimuth));
   line.field("reverse_azimuth", "azimut retour ", heading(circle.reverseAzimuth));
   line.field("long_path_distance", "chemin long ",
-             distance(path::longPathAngle(circle.centralAngle)));
+             distance(geo::longPathAngle(circle.centralAngle)));
   line.field("long_path_azimuth", "azimut chemin long ",
-             heading(path::longPathAzimuth(circle.azimuth)));
+             heading(geo::longPathAzimuth(circle.azimuth)));
   if (line.json())
     line.field("unit", "", [&](std::string& o) { appendString(o, options.unit.name, true); });
 }
 
-std::string_view stateName(sun::Daylight daylight, bool json) {
+std::string_view stateName(geo::Daylight daylight, bool json) {
   switch (daylight) {
-    case sun::Daylight::PolarDay:
+    case geo::Daylight::PolarDay:
       return json ? "polar_day" : "jour polaire, le Soleil ne se couche pas";
-    case sun::Daylight::PolarNight:
+    case geo::Daylight::PolarNight:
       return json ? "polar_night" : "nuit polaire, le Soleil ne se l\xC3\xA8ve pas";
-    case sun::Daylight::Normal:
+    case geo::Daylight::Normal:
       break;
   }
   return json ? "normal" : "";
 }
 
 void sunEvents(std::string_view operand, const Options& options, Line& line) {
-  const sun::SunTimes times = sun::sunTimes(parsePosition(operand), options.date);
+  const geo::SunTimes times = geo::sunTimes(parsePosition(operand), options.date);
   const std::chrono::year_month_day date{options.date};
   line.field("date", "", [&](std::string& o) {
     if (line.json()) o += '"';
@@ -141,11 +141,11 @@ void sunEvents(std::string_view operand, const Options& options, Line& line) {
       o += line.json() ? "\"" : " UTC";
     };
   };
-  if (line.json() || times.daylight == sun::Daylight::Normal) {
+  if (line.json() || times.daylight == geo::Daylight::Normal) {
     line.field("sunrise", "lever ", clock(times.sunrise));
     line.field("sunset", "coucher ", clock(times.sunset));
   }
-  if (line.json() || times.daylight != sun::Daylight::Normal) {
+  if (line.json() || times.daylight != geo::Daylight::Normal) {
     line.field("state", "", [&](std::string& o) {
       appendString(o, stateName(times.daylight, line.json()), line.json());
     });

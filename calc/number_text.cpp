@@ -47,7 +47,7 @@ void appendDegrees(std::string& out, double value) {
 
 void appendAzimuth(std::string& out, double degrees) {
   const double tenths = std::round(degrees * 10) / 10;
-  appendFixed(out, tenths >= path::kFullTurn ? 0 : tenths, 1);
+  appendFixed(out, tenths >= geo::kFullTurn ? 0 : tenths, 1);
 }
 
 void appendInteger(std::string& out, int value, int width) {

@@ -118,7 +118,7 @@ double coordinate(std::string_view text, const Axis& axis) {
 }
 
 std::string pairName(std::size_t pair) {
-  const grid::PairRule& rule = grid::kPairRules[pair];
+  const geo::PairRule& rule = geo::kPairRules[pair];
   return std::string(rule.lowest == '0' ? "un chiffre" : "une lettre") + " de " + rule.lowest +
          " \xC3\xA0 " + rule.highest;
 }
@@ -126,8 +126,8 @@ std::string pairName(std::size_t pair) {
 }  // namespace
 
 std::string_view parseLocator(std::string_view text) {
-  if (const auto fault = grid::checkSquare(text)) {
-    if (fault->kind == grid::Fault::Kind::Length) {
+  if (const auto fault = geo::checkSquare(text)) {
+    if (fault->kind == geo::SquareFault::Kind::Length) {
       fail("locator " + quoted(text) + " de " + std::to_string(fault->position) +
            " caract\xC3\xA8res : il en faut un nombre pair, de 2 \xC3\xA0 10");
     }
@@ -145,7 +145,7 @@ geo::Position parsePosition(std::string_view text) {
         !text.empty() && ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z'));
     if (!letter)
       fail("position " + quoted(text) + " : ni locator ni LAT,LON (il manque la virgule)");
-    return grid::decodeSquare(parseLocator(text)).centre;
+    return geo::decodeSquare(parseLocator(text)).centre;
   }
   return {coordinate(text.substr(0, comma), kLatitude),
           coordinate(text.substr(comma + 1), kLongitude)};

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tarvel::path {
+namespace tarvel::geo {
 namespace {
 
 int kilometresOf(double centralAngle, double pi) {
@@ -24,15 +24,14 @@ double reducedDifference(double lambdaSon, double lambdaMon, double pi) {
 
 }  // namespace
 
-DistanceAzimuth distanceAndAzimuth(double latitudeMon, double longitudeMon, double latitudeSon,
-                                   double longitudeSon) {
-  if (latitudeMon == latitudeSon && longitudeMon == longitudeSon) return {0, 0};
+DistanceAzimuth distanceAndAzimuth(WestPositivePosition mon, WestPositivePosition son) {
+  if (mon.latitude == son.latitude && mon.westLongitude == son.westLongitude) return {0, 0};
 
   const double pi = 4 * std::atan(1.0);
-  const double phiM = latitudeMon * pi / 180;
-  const double lambdaM = longitudeMon * pi / 180;
-  const double phiS = latitudeSon * pi / 180;
-  const double lambdaS = longitudeSon * pi / 180;
+  const double phiM = mon.latitude * pi / 180;
+  const double lambdaM = mon.westLongitude * pi / 180;
+  const double phiS = son.latitude * pi / 180;
+  const double lambdaS = son.westLongitude * pi / 180;
 
   const double c = std::cos(lambdaM - lambdaS) * std::sin(pi / 2 - phiS) * std::sin(pi / 2 - phiM) +
                    std::cos(pi / 2 - phiM) * std::cos(pi / 2 - phiS);
@@ -47,4 +46,4 @@ DistanceAzimuth distanceAndAzimuth(double latitudeMon, double longitudeMon, doub
   return {kilometresOf(d, pi), east ? angle : kFullTurn - angle};
 }
 
-}  // namespace tarvel::path
+}  // namespace tarvel::geo

@@ -1,8 +1,10 @@
 #pragma once
 
-// Great-circle distance and initial bearing from my station to the correspondent's, on a sphere.
-// Positions are signed degrees, latitude north positive, longitude WEST positive.
-namespace tarvel::path {
+#include "geo/position.hpp"
+
+// Great-circle distance and initial bearing from my station to the correspondent's, on a sphere,
+// between positions in the window's convention (longitude WEST positive).
+namespace tarvel::geo {
 
 // The Earth's circumference in kilometres; the radius is this over 2π, about 6378.387 km.
 inline constexpr double kEarthCircumference = 40076.59;
@@ -23,7 +25,6 @@ struct DistanceAzimuth {
 //  - the azimuth's cosine a hair outside [−1, 1] (both stations on one meridian) is clamped;
 //  - the side of the meridian is taken on the longitude difference reduced into (−180°, 180°],
 //    so that a path across the 180° meridian gets the bearing of the shorter way round.
-DistanceAzimuth distanceAndAzimuth(double latitudeMon, double longitudeMon, double latitudeSon,
-                                   double longitudeSon);
+DistanceAzimuth distanceAndAzimuth(WestPositivePosition mon, WestPositivePosition son);
 
-}  // namespace tarvel::path
+}  // namespace tarvel::geo

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace tarvel::path {
+namespace tarvel::geo {
 namespace {
 
 constexpr double kRadiansPerDegree = kPi / kHalfTurn;
@@ -19,7 +19,7 @@ double heading(double y, double x) {
 
 // The central angle as the atan2 of its sine and cosine (Vincenty's formula on a sphere), exact
 // near 0 and π alike, and it shares its sines and cosines with both headings.
-GreatCircle greatCircle(geo::Position from, geo::Position to) {
+GreatCircle greatCircle(Position from, Position to) {
   const double phi1 = from.latitude * kRadiansPerDegree;
   const double phi2 = to.latitude * kRadiansPerDegree;
   const double deltaLambda = (to.longitude - from.longitude) * kRadiansPerDegree;
@@ -40,4 +40,4 @@ double longPathAzimuth(double azimuth) {
   return turned < kFullTurn ? turned : turned - kFullTurn;
 }
 
-}  // namespace tarvel::path
+}  // namespace tarvel::geo

@@ -8,7 +8,7 @@
 // Both ways round the great circle between two ISO 6709 positions, on the window's sphere (the
 // circumference of distance_azimuth.hpp), with angles kept in full precision for the command
 // line. The window's own rounded figures stay in distanceAndAzimuth.
-namespace tarvel::path {
+namespace tarvel::geo {
 
 inline constexpr double kPi = std::numbers::pi;
 inline constexpr double kEarthRadius = kEarthCircumference / (2 * kPi);  // kilometres
@@ -22,7 +22,7 @@ struct GreatCircle {
 
 // Defined everywhere: coincident points get azimuths of 0 (atan2 of zeros); at a pole, where
 // every direction is south (or north), the azimuth follows the other point's meridian.
-GreatCircle greatCircle(geo::Position from, geo::Position to);
+GreatCircle greatCircle(Position from, Position to);
 
 // The long path leaves the other way: the whole circle less the short one, the opposite heading.
 inline double longPathAngle(double centralAngle) {
@@ -30,4 +30,4 @@ inline double longPathAngle(double centralAngle) {
 }
 double longPathAzimuth(double azimuth);
 
-}  // namespace tarvel::path
+}  // namespace tarvel::geo

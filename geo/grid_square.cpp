@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tarvel::grid {
+namespace tarvel::geo {
 namespace {
 
 char upper(char c) {
@@ -45,7 +45,7 @@ void writeAxis(std::string& text, long index, std::size_t offset) {
 
 }  // namespace
 
-std::string encodeSquare(geo::Position position, int length) {
+std::string encodeSquare(Position position, int length) {
   std::string text(static_cast<std::size_t>(length), ' ');
   writeAxis(
       text,
@@ -56,15 +56,16 @@ std::string encodeSquare(geo::Position position, int length) {
   return text;
 }
 
-std::optional<Fault> checkSquare(std::string_view text) {
+std::optional<SquareFault> checkSquare(std::string_view text) {
   const int length = static_cast<int>(text.size());
-  if (length < kShortest || length > kLongest || length % 2 != 0) {
-    return Fault{Fault::Kind::Length, length};
+  if (length < kShortestSquare || length > kLongestSquare || length % 2 != 0) {
+    return SquareFault{SquareFault::Kind::Length, length};
   }
   for (int i = 0; i < length; ++i) {
     const PairRule& rule = kPairRules[i / 2];
     const char c = upper(text[i]);
-    if (c < rule.lowest || c > rule.highest) return Fault{Fault::Kind::Character, i + 1};
+    if (c < rule.lowest || c > rule.highest)
+      return SquareFault{SquareFault::Kind::Character, i + 1};
   }
   return std::nullopt;
 }
@@ -83,10 +84,10 @@ Square decodeSquare(std::string_view text) {
     }
   }
   const auto at = [&](long lonCells, long latCells) {
-    return geo::Position{kSouthWestOfGrid.latitude + latCells / (2 * kFinestPerDegreeOfLatitude),
-                         kSouthWestOfGrid.longitude + lonCells / (2 * kFinestPerDegreeOfLongitude)};
+    return Position{kSouthWestOfGrid.latitude + latCells / (2 * kFinestPerDegreeOfLatitude),
+                    kSouthWestOfGrid.longitude + lonCells / (2 * kFinestPerDegreeOfLongitude)};
   };
   return {at(2 * longitude, 2 * latitude), at(2 * longitude + size, 2 * latitude + size)};
 }
 
-}  // namespace tarvel::grid
+}  // namespace tarvel::geo

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace tarvel::path {
+namespace tarvel::geo {
 namespace {
 
 struct Band {
@@ -31,4 +31,4 @@ std::optional<int> hourOffset(double longitudeDegrees) {
   return std::nullopt;
 }
 
-}  // namespace tarvel::path
+}  // namespace tarvel::geo

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace tarvel::locator {
+namespace tarvel::geo {
 namespace {
 
 int whole(double value) {
@@ -29,16 +29,16 @@ constexpr std::array<Rule, 6> kRules{{
 
 }  // namespace
 
-Encoding encode(const TypedPosition& p, std::optional<LatitudeHemisphere> latitude,
-                std::optional<LongitudeHemisphere> longitude) {
+LocatorEncoding encodeLocator(const TypedPosition& p, std::optional<LatitudeHemisphere> latitude,
+                              std::optional<LongitudeHemisphere> longitude) {
   const double lon = decimalDegrees(p.longitudeDegrees, p.longitudeMinutes, p.longitudeSeconds);
-  double signedLongitude = lon;
+  double westLongitude = lon;
   double w = lon;
   if (longitude == LongitudeHemisphere::West) {
     w = (kOriginLongitude - lon) / kFieldWidth;
   } else if (longitude == LongitudeHemisphere::East) {
     w = (lon + kOriginLongitude) / kFieldWidth;
-    signedLongitude = -lon;
+    westLongitude = -lon;
   }
 
   const double lat = decimalDegrees(p.latitudeDegrees, p.latitudeMinutes, p.latitudeSeconds);
@@ -57,16 +57,16 @@ Encoding encode(const TypedPosition& p, std::optional<LatitudeHemisphere> latitu
   h = (h - fieldLat) * kSquaresPerField;
   const int squareLon = whole(w);
   const int squareLat = whole(h);
-  const Codes codes{fieldLon + kFirstLetter,
-                    fieldLat + kFirstLetter,
-                    squareLon + kFirstDigit,
-                    squareLat + kFirstDigit,
-                    whole((w - squareLon) * kSubsquaresPerSquare) + kFirstLetter,
-                    whole((h - squareLat) * kSubsquaresPerSquare) + kFirstLetter};
-  return {codes, signedLatitude, signedLongitude};
+  const LocatorCodes codes{fieldLon + kFirstLetter,
+                           fieldLat + kFirstLetter,
+                           squareLon + kFirstDigit,
+                           squareLat + kFirstDigit,
+                           whole((w - squareLon) * kSubsquaresPerSquare) + kFirstLetter,
+                           whole((h - squareLat) * kSubsquaresPerSquare) + kFirstLetter};
+  return {codes, {.latitude = signedLatitude, .westLongitude = westLongitude}};
 }
 
-Decoding decode(const Codes& c) {
+LocatorDecoding decodeLocator(const LocatorCodes& c) {
   const double lonW = ((kOriginLongitude - (c[0] - kFirstLetter) * kFieldWidth) -
                        (c[2] - kFirstDigit) * kSquareWidth) -
                       (c[4] - kReferencePointOffset) / kSubsquaresPerDegreeOfLongitude;
@@ -76,7 +76,7 @@ Decoding decode(const Codes& c) {
   const double aLon = std::fabs(lonW);
   const double aLat = std::fabs(latN);
 
-  Decoding result{};
+  LocatorDecoding result{};
   if (lonW > 0) result.longitudeHemisphere = LongitudeHemisphere::West;
   if (lonW < 0) result.longitudeHemisphere = LongitudeHemisphere::East;
   if (latN > 0) result.latitudeHemisphere = LatitudeHemisphere::North;
@@ -91,8 +91,8 @@ Decoding decode(const Codes& c) {
   return result;
 }
 
-std::vector<Fault> verify(std::u32string_view characters) {
-  std::vector<Fault> faults;
+std::vector<LocatorFault> verifyLocator(std::u32string_view characters) {
+  std::vector<LocatorFault> faults;
   for (std::size_t i = 0; i < kRules.size(); ++i) {
     const Rule& rule = kRules[i];
     const bool missing = i >= characters.size();  // the empty string sorts before every bound
@@ -103,4 +103,4 @@ std::vector<Fault> verify(std::u32string_view characters) {
   return faults;
 }
 
-}  // namespace tarvel::locator
+}  // namespace tarvel::geo

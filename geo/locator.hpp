@@ -5,14 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "geo/position.hpp"
+
 // Maidenhead locators of six characters, AA00AA to RR99XX: a field of 20° of longitude by 10° of
 // latitude (letters A to R), a square of 2° by 1° (digits 0 to 9) and a subsquare of 5' by 2.5'
 // (letters A to X), longitude first in each pair.
 //
-// Signed positions are in degrees, latitude north positive and longitude WEST positive. The
-// arithmetic is IEEE double in exactly the order written, because the results at cell boundaries
-// depend on it (1° N 0° E encodes as JJ00AX, not JJ01AA).
-namespace tarvel::locator {
+// Signed positions are north and WEST positive (WestPositivePosition), as the window counts them.
+// The arithmetic is IEEE double in exactly the order written, because the results at cell
+// boundaries depend on it (1° N 0° E encodes as JJ00AX, not JJ01AA).
+namespace tarvel::geo {
 
 inline constexpr double kOriginLongitude = 180;  // the grid starts at 180° W ...
 inline constexpr double kOriginLatitude = 90;    // ... and 90° S
@@ -34,7 +36,7 @@ enum class LatitudeHemisphere { North, South };
 enum class LongitudeHemisphere { East, West };
 
 // Six Windows-1252 character codes.
-using Codes = std::array<int, 6>;
+using LocatorCodes = std::array<int, 6>;
 
 // A position as typed: unsigned degrees, minutes and seconds.
 struct TypedPosition {
@@ -42,22 +44,22 @@ struct TypedPosition {
   double longitudeDegrees, longitudeMinutes, longitudeSeconds;
 };
 
-struct Encoding {
-  Codes codes;
-  double signedLatitude;
-  double signedLongitude;
+struct LocatorEncoding {
+  LocatorCodes codes;
+  WestPositivePosition position;
 };
 
 // Without a hemisphere (the box holds neither of its words) the unsigned value is used as it is,
 // and the codes can then reach 244 (a degree count of up to 179 taken as a field index).
-Encoding encode(const TypedPosition& position, std::optional<LatitudeHemisphere> latitude,
-                std::optional<LongitudeHemisphere> longitude);
+LocatorEncoding encodeLocator(const TypedPosition& position,
+                              std::optional<LatitudeHemisphere> latitude,
+                              std::optional<LongitudeHemisphere> longitude);
 
 struct DegreesMinutesSeconds {
   int degrees, minutes, seconds;
 };
 
-struct Decoding {
+struct LocatorDecoding {
   // No hemisphere when the value is exactly 0, which no verified locator gives.
   std::optional<LongitudeHemisphere> longitudeHemisphere;
   std::optional<LatitudeHemisphere> latitudeHemisphere;
@@ -67,15 +69,16 @@ struct Decoding {
 
 // The reference point of a verified locator, every unit truncated: a component that lies a hair
 // below a whole number reads one lower (JN33AA gives 43° 1' 29" N, 6° 2' 59" E).
-Decoding decode(const Codes& codes);
+LocatorDecoding decodeLocator(const LocatorCodes& codes);
 
-struct Fault {
+// A character of the window's locator field that is out of its range, with the window's message.
+struct LocatorFault {
   int position;  // 1 to 6
   std::string_view message;
 };
 
 // Checks the first six characters of a text by their Unicode code points; a missing character
 // fails its position. At most one fault a position, in position order.
-std::vector<Fault> verify(std::u32string_view characters);
+std::vector<LocatorFault> verifyLocator(std::u32string_view characters);
 
-}  // namespace tarvel::locator
+}  // namespace tarvel::geo

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace tarvel::sun {
+namespace tarvel::geo {
 namespace {
 
 using namespace std::chrono;
@@ -53,13 +53,13 @@ double wrapped(double degrees) {
 // it never rises that day, below −1 it never sets.
 double horizonHourCosine(double latitude, double declination) {
   const double phi = latitude * kRadiansPerDegree;
-  return (sine(kHorizonAltitude) - std::sin(phi) * std::sin(declination)) /
+  return (sine(kSunriseAltitude) - std::sin(phi) * std::sin(declination)) /
          (std::cos(phi) * std::cos(declination));
 }
 
 // The rise (side −1) or set (+1) nearest a first guess, in days from J2000.0, found by moving the
 // guess until the Sun's hour angle is the horizon's; none if the Sun stays up or down there.
-std::optional<double> event(geo::Position p, double guess, int side) {
+std::optional<double> event(Position p, double guess, int side) {
   double n = guess;
   for (int i = 0; i < kRefinements; ++i) {
     const Equatorial sun = sunAt(n);
@@ -76,7 +76,7 @@ std::optional<double> event(geo::Position p, double guess, int side) {
 // The event of that side falling on the UTC day starting at dayStart, as minutes after midnight:
 // the local days before, of and after that date are tried, since far from Greenwich a local day's
 // sunrise or sunset can fall on the neighbouring UTC date.
-std::optional<int> eventOnDay(geo::Position p, double dayStart, int side) {
+std::optional<int> eventOnDay(Position p, double dayStart, int side) {
   const double localNoon = dayStart + kHalfDay - p.longitude / kDegreesPerDay;
   for (int day = -1; day <= 1; ++day) {
     const auto n = event(p, localNoon + day + side * kQuarterDay, side);
@@ -89,7 +89,7 @@ std::optional<int> eventOnDay(geo::Position p, double dayStart, int side) {
 }
 
 // The altitude of the Sun's centre in degrees, n days from J2000.0.
-double altitudeAt(geo::Position p, double n) {
+double altitudeAt(Position p, double n) {
   const Equatorial sun = sunAt(n);
   const double phi = p.latitude * kRadiansPerDegree;
   const double hourAngle =
@@ -101,18 +101,18 @@ double altitudeAt(geo::Position p, double n) {
 
 }  // namespace
 
-SunTimes sunTimes(geo::Position position, sys_days date) {
+SunTimes sunTimes(Position position, sys_days date) {
   const double dayStart = (date - kJ2000Day).count() - kJ2000Noon;
   SunTimes times{Daylight::Normal, eventOnDay(position, dayStart, -1),
                  eventOnDay(position, dayStart, +1)};
   // Neither event on that day: the Sun stays on one side of the horizon all day, and any moment
   // of it tells which.
   if (!times.sunrise && !times.sunset) {
-    times.daylight = altitudeAt(position, dayStart + kHalfDay) > kHorizonAltitude
+    times.daylight = altitudeAt(position, dayStart + kHalfDay) > kSunriseAltitude
                          ? Daylight::PolarDay
                          : Daylight::PolarNight;
   }
   return times;
 }
 
-}  // namespace tarvel::sun
+}  // namespace tarvel::geo

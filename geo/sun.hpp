@@ -8,9 +8,9 @@
 // Sunrise and sunset: the Sun's upper edge on the horizon with standard refraction, that is its
 // centre 0.833° below the horizon. The Sun's place comes from the Astronomical Almanac's low
 // precision formulas (0.01° from 1950 to 2050), which keeps the times within half a minute.
-namespace tarvel::sun {
+namespace tarvel::geo {
 
-inline constexpr double kHorizonAltitude = -0.833;  // degrees, the Sun's centre at rise and set
+inline constexpr double kSunriseAltitude = -0.833;  // degrees, the Sun's centre at rise and set
 
 enum class Daylight { Normal, PolarDay, PolarNight };
 
@@ -22,6 +22,6 @@ struct SunTimes {
   std::optional<int> sunset;
 };
 
-SunTimes sunTimes(geo::Position position, std::chrono::sys_days date);
+SunTimes sunTimes(Position position, std::chrono::sys_days date);
 
-}  // namespace tarvel::sun
+}  // namespace tarvel::geo

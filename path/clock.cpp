@@ -36,12 +36,12 @@ void WinDurOzirozador::Heure_du_correspondant() {
   const int offset = Decal_Heure.value_or(0);
   std::string offsetText;
   const auto hemisphere = locator::longitudeHemisphereOf(Comb_S_EO.text());
-  if (hemisphere == locator::LongitudeHemisphere::East) {
+  if (hemisphere == geo::LongitudeHemisphere::East) {
     hour += offset;
     if (hour > kHoursPerDay - 1) hour -= kHoursPerDay;
     offsetText = "+" + number_text::wholeNumber(offset);
   }
-  if (hemisphere == locator::LongitudeHemisphere::West) {
+  if (hemisphere == geo::LongitudeHemisphere::West) {
     hour -= offset;
     if (hour < 0) hour += kHoursPerDay;
     offsetText = "-" + number_text::wholeNumber(offset);

@@ -26,7 +26,7 @@ std::string hhmmss(const TimeOfDay& time) {
 
 std::optional<int> hourOffsetOf(std::string_view longitudeDegrees) {
   if (number_text::leadingDigits(longitudeDegrees).empty()) return std::nullopt;
-  return hourOffset(number_text::numericValue(longitudeDegrees));
+  return geo::hourOffset(number_text::numericValue(longitudeDegrees));
 }
 
 }  // namespace tarvel::path

@@ -39,8 +39,9 @@ void WinDurOzirozador::Text_S_Loc_KeyPress(std::int16_t& key) {
 }
 
 void WinDurOzirozador::Calcul_Azi_Dist() {
-  const path::DistanceAzimuth result = path::distanceAndAzimuth(
-      Lat_Mon.value_or(0), Lon_Mon.value_or(0), Lat_Son.value_or(0), Lon_Son.value_or(0));
+  const geo::DistanceAzimuth result = geo::distanceAndAzimuth(
+      {.latitude = Lat_Mon.value_or(0), .westLongitude = Lon_Mon.value_or(0)},
+      {.latitude = Lat_Son.value_or(0), .westLongitude = Lon_Son.value_or(0)});
   LabelDistance.setCaption("Distance: " + number_text::wholeNumber(result.kilometres) + " Km");
   Azimut = result.azimuth;
   LabelAzimut.setCaption("Azimut: " + number_text::wholeNumber(result.azimuth) + "°");

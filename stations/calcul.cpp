@@ -77,13 +77,12 @@ void WinDurOzirozador::encode(StationRecord& station) {
   std::array<double, 6> values{};
   for (std::size_t i = 0; i < values.size(); ++i)
     values[i] = number_text::numericValue(station.coordinates[i]->text());
-  const locator::TypedPosition typed{values[0], values[1], values[2],
-                                     values[3], values[4], values[5]};
-  const locator::Encoding encoding =
-      locator::encode(typed, locator::latitudeHemisphereOf(station.latitudeHemisphere.text()),
-                      locator::longitudeHemisphereOf(station.longitudeHemisphere.text()));
-  station.signedLongitude = encoding.signedLongitude;
-  station.signedLatitude = encoding.signedLatitude;
+  const geo::TypedPosition typed{values[0], values[1], values[2], values[3], values[4], values[5]};
+  const geo::LocatorEncoding encoding =
+      geo::encodeLocator(typed, locator::latitudeHemisphereOf(station.latitudeHemisphere.text()),
+                         locator::longitudeHemisphereOf(station.longitudeHemisphere.text()));
+  station.signedLongitude = encoding.position.westLongitude;
+  station.signedLatitude = encoding.position.latitude;
   // Writing the locator may run the field's change handler, which reads the values just stored.
   station.locator.setText(locator::textOf(encoding.codes));
 }
@@ -93,13 +92,13 @@ void WinDurOzirozador::decode(StationRecord& station) {
     message(kTooLongMessage, MessageIcon::Error);
     return;
   }
-  const locator::Decoding decoded = locator::decode(locator::codesOf(station.locator.text()));
+  const geo::LocatorDecoding decoded = geo::decodeLocator(locator::codesOf(station.locator.text()));
   if (decoded.longitudeHemisphere)
     station.longitudeHemisphere.setText(locator::wordOf(*decoded.longitudeHemisphere));
   if (decoded.latitudeHemisphere)
     station.latitudeHemisphere.setText(locator::wordOf(*decoded.latitudeHemisphere));
-  const locator::DegreesMinutesSeconds& lat = decoded.latitude;
-  const locator::DegreesMinutesSeconds& lon = decoded.longitude;
+  const geo::DegreesMinutesSeconds& lat = decoded.latitude;
+  const geo::DegreesMinutesSeconds& lon = decoded.longitude;
   const std::array<int, 6> values{lat.degrees, lat.minutes, lat.seconds,
                                   lon.degrees, lon.minutes, lon.seconds};
   for (std::size_t i = 0; i < values.size(); ++i)
@@ -109,7 +108,7 @@ void WinDurOzirozador::decode(StationRecord& station) {
 void WinDurOzirozador::verify(StationRecord& station) {
   const std::string text = station.locator.text();
   if (text.empty()) return;
-  for (const locator::Fault& fault : locator::verify(utf8::decode(text))) {
+  for (const geo::LocatorFault& fault : geo::verifyLocator(utf8::decode(text))) {
     message(fault.message, MessageIcon::None);
     Loc_Valide = false;
   }

@@ -5,6 +5,9 @@
 
 namespace tarvel::locator {
 
+using geo::LatitudeHemisphere;
+using geo::LongitudeHemisphere;
+
 std::optional<LatitudeHemisphere> latitudeHemisphereOf(std::string_view word) {
   if (word == kNorth) return LatitudeHemisphere::North;
   if (word == kSouth) return LatitudeHemisphere::South;
@@ -25,16 +28,16 @@ std::string_view wordOf(LongitudeHemisphere hemisphere) {
   return hemisphere == LongitudeHemisphere::East ? kEast : kWest;
 }
 
-Codes codesOf(std::string_view text) {
+geo::LocatorCodes codesOf(std::string_view text) {
   const std::u32string characters = utf8::decode(text);
-  Codes codes{};
+  geo::LocatorCodes codes{};
   for (std::size_t i = 0; i < codes.size() && i < characters.size(); ++i) {
     codes[i] = cp1252::fromUnicode(characters[i]);
   }
   return codes;
 }
 
-std::string textOf(const Codes& codes) {
+std::string textOf(const geo::LocatorCodes& codes) {
   std::string text;
   for (const int code : codes) {
     // Codes stay within 0 to 255 for what the fields admit; anything else has no character.

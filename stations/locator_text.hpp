@@ -16,13 +16,13 @@ inline constexpr std::string_view kEast = "Est";
 inline constexpr std::string_view kWest = "Ouest";
 
 // Only the exact words name a hemisphere: "nord" or "Nord " is neither.
-std::optional<LatitudeHemisphere> latitudeHemisphereOf(std::string_view word);
-std::optional<LongitudeHemisphere> longitudeHemisphereOf(std::string_view word);
-std::string_view wordOf(LatitudeHemisphere hemisphere);
-std::string_view wordOf(LongitudeHemisphere hemisphere);
+std::optional<geo::LatitudeHemisphere> latitudeHemisphereOf(std::string_view word);
+std::optional<geo::LongitudeHemisphere> longitudeHemisphereOf(std::string_view word);
+std::string_view wordOf(geo::LatitudeHemisphere hemisphere);
+std::string_view wordOf(geo::LongitudeHemisphere hemisphere);
 
 // The codes of a locator text, and back (through Windows-1252).
-Codes codesOf(std::string_view text);
-std::string textOf(const Codes& codes);
+geo::LocatorCodes codesOf(std::string_view text);
+std::string textOf(const geo::LocatorCodes& codes);
 
 }  // namespace tarvel::locator

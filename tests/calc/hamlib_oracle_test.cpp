@@ -16,8 +16,8 @@ namespace {
 using tarvel::geo::Position;
 
 // hamlib's sphere: 111.2 km a degree of arc, whose radius is 111.2 × 180 / π.
-constexpr double kHamlibRadius = 111.2 * 180 / tarvel::path::kPi;
-constexpr double kRadiusRatio = tarvel::path::kEarthRadius / kHamlibRadius;
+constexpr double kHamlibRadius = 111.2 * 180 / tarvel::geo::kPi;
+constexpr double kRadiusRatio = tarvel::geo::kEarthRadius / kHamlibRadius;
 constexpr int kSamples = 20000;
 // hamlib moves every position 1e-6 degree north and 2e-6 east before it cuts it into cells, against
 // rounding; the grid is asked about the same moved position.
@@ -48,13 +48,13 @@ TEST_F(HamlibOracle, EightAndTenCharacterLocatorsBothWays) {
     for (int length : {8, 10}) {
       std::array<char, 16> expected{};
       ASSERT_EQ(longlat2locator(p.longitude, p.latitude, expected.data(), length / 2), RIG_OK);
-      const std::string locator = tarvel::grid::encodeSquare(
+      const std::string locator = tarvel::geo::encodeSquare(
           {p.latitude + kHamlibNudge.latitude, p.longitude + kHamlibNudge.longitude}, length);
       ASSERT_EQ(locator, expected.data()) << p.latitude << "," << p.longitude;
 
       double longitude = 0, latitude = 0;
       ASSERT_EQ(locator2longlat(&longitude, &latitude, locator.c_str()), RIG_OK);
-      const Position centre = tarvel::grid::decodeSquare(locator).centre;
+      const Position centre = tarvel::geo::decodeSquare(locator).centre;
       EXPECT_NEAR(centre.latitude, latitude, 1e-9) << locator;
       EXPECT_NEAR(centre.longitude, longitude, 1e-9) << locator;
     }
@@ -70,16 +70,16 @@ TEST_F(HamlibOracle, ShortAndLongPathsAfterTheRadiusRatio) {
               RIG_OK);
     ASSERT_EQ(qrb(to.longitude, to.latitude, from.longitude, from.latitude, &unused, &back),
               RIG_OK);
-    const auto circle = tarvel::path::greatCircle(from, to);
-    const double kilometres = circle.centralAngle * tarvel::path::kEarthRadius;
+    const auto circle = tarvel::geo::greatCircle(from, to);
+    const double kilometres = circle.centralAngle * tarvel::geo::kEarthRadius;
     const double longKilometres =
-        tarvel::path::longPathAngle(circle.centralAngle) * tarvel::path::kEarthRadius;
+        tarvel::geo::longPathAngle(circle.centralAngle) * tarvel::geo::kEarthRadius;
     // hamlib takes the arc cosine, which loses digits near 0 and π: a few metres at most.
     EXPECT_NEAR(kilometres, distance * kRadiusRatio, 0.01);
     EXPECT_NEAR(longKilometres, distance_long_path(distance) * kRadiusRatio, 0.01);
     EXPECT_LT(headingGap(circle.azimuth, azimuth), kQrbAzimuthStep);
     EXPECT_LT(headingGap(circle.reverseAzimuth, back), kQrbAzimuthStep);
-    EXPECT_LT(headingGap(tarvel::path::longPathAzimuth(circle.azimuth), azimuth_long_path(azimuth)),
+    EXPECT_LT(headingGap(tarvel::geo::longPathAzimuth(circle.azimuth), azimuth_long_path(azimuth)),
               kQrbAzimuthStep);
   }
 }

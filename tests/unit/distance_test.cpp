@@ -10,12 +10,12 @@
 
 #include "geo/distance_azimuth.hpp"
 
-namespace tarvel::path {
+namespace tarvel::geo {
 namespace {
 
 struct PathCase {
   const char* name;
-  double latitudeMon, longitudeMon, latitudeSon, longitudeSon;  // longitude west positive
+  WestPositivePosition mon, son;
   int kilometres, azimuth;
 };
 
@@ -23,35 +23,34 @@ class DistanceTest : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(DistanceTest, GivesWholeKilometresAndDegrees) {
   const PathCase& c = GetParam();
-  const DistanceAzimuth result =
-      distanceAndAzimuth(c.latitudeMon, c.longitudeMon, c.latitudeSon, c.longitudeSon);
+  const DistanceAzimuth result = distanceAndAzimuth(c.mon, c.son);
   EXPECT_EQ(result.kilometres, c.kilometres);
   EXPECT_EQ(result.azimuth, c.azimuth);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DistanceTest,
-    ::testing::Values(PathCase{"marseilleToParis", 43.3, -5.5, 48.85, -2.35, 664, 340},
-                      PathCase{"toTokyo", 43, -5, 35, -139, 10179, 36},
-                      PathCase{"toNewYork", 43, -5, 40, 74, 6341, 297},
-                      PathCase{"equatorEast", 0, 0, 0, -90, 10019, 90},
-                      PathCase{"equatorWest", 0, 0, 0, 90, 10019, 270},
+    ::testing::Values(PathCase{"marseilleToParis", {43.3, -5.5}, {48.85, -2.35}, 664, 340},
+                      PathCase{"toTokyo", {43, -5}, {35, -139}, 10179, 36},
+                      PathCase{"toNewYork", {43, -5}, {40, 74}, 6341, 297},
+                      PathCase{"equatorEast", {0, 0}, {0, -90}, 10019, 90},
+                      PathCase{"equatorWest", {0, 0}, {0, 90}, 10019, 270},
                       // Due north the side rule gives 360, not 0.
-                      PathCase{"dueNorth", 43, -5, 50, -5, 779, 360},
-                      PathCase{"justEastOfNorth", 43, -5, 60, -5.1, 1893, 0},
+                      PathCase{"dueNorth", {43, -5}, {50, -5}, 779, 360},
+                      PathCase{"justEastOfNorth", {43, -5}, {60, -5.1}, 1893, 0},
                       // The shorter way round: from 179° E to 179° W lies 2° to the east.
-                      PathCase{"acrossTheDateLineEastward", 0, -179, 0, 179, 223, 90},
-                      PathCase{"acrossTheDateLineWestward", 0, 179, 0, -179, 223, 270},
+                      PathCase{"acrossTheDateLineEastward", {0, -179}, {0, 179}, 223, 90},
+                      PathCase{"acrossTheDateLineWestward", {0, 179}, {0, -179}, 223, 270},
                       // On one meridian the azimuth's cosine lands a hair above 1.
-                      PathCase{"dueNorthCosineAboveOne", 43, -5, 48, -5, 557, 360},
-                      PathCase{"coincident", 45.5, -7.25, 45.5, -7.25, 0, 0},
-                      PathCase{"nearlyCoincident", 45.5, -7.25, 45.5, -7.2500000001, 0, 0},
+                      PathCase{"dueNorthCosineAboveOne", {43, -5}, {48, -5}, 557, 360},
+                      PathCase{"coincident", {45.5, -7.25}, {45.5, -7.25}, 0, 0},
+                      PathCase{"nearlyCoincident", {45.5, -7.25}, {45.5, -7.2500000001}, 0, 0},
                       // A station never stored counts as 0° N 0°.
-                      PathCase{"correspondentNeverStored", 43.3, -5.5, 0, 0, 4851, 188},
-                      PathCase{"mineNeverStored", 0, 0, 43.3, -5.5, 4851, 5},
-                      PathCase{"bothNeverStored", 0, 0, 0, 0, 0, 0},
-                      PathCase{"antipodesOnTheEquator", 0, 0, 0, 180, 20038, 0},
-                      PathCase{"antipodesAtThePoles", 90, 0, -90, 0, 20038, 0}),
+                      PathCase{"correspondentNeverStored", {43.3, -5.5}, {0, 0}, 4851, 188},
+                      PathCase{"mineNeverStored", {0, 0}, {43.3, -5.5}, 4851, 5},
+                      PathCase{"bothNeverStored", {0, 0}, {0, 0}, 0, 0},
+                      PathCase{"antipodesOnTheEquator", {0, 0}, {0, 180}, 20038, 0},
+                      PathCase{"antipodesAtThePoles", {90, 0}, {-90, 0}, 20038, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 constexpr double kRadius = kEarthCircumference / (2 * std::numbers::pi);
@@ -92,7 +91,8 @@ TEST(DistanceAgreement, WithHaversineAndTheInitialBearingForRandomPairs) {
   for (int i = 0; i < 5000; ++i) {
     const double latM = latitude(generator), lonM = longitude(generator);
     const double latS = latitude(generator), lonS = longitude(generator);
-    const DistanceAzimuth result = distanceAndAzimuth(latM, lonM, latS, lonS);
+    const DistanceAzimuth result = distanceAndAzimuth({.latitude = latM, .westLongitude = lonM},
+                                                      {.latitude = latS, .westLongitude = lonS});
     ASSERT_GE(result.azimuth, 0);
     ASSERT_LE(result.azimuth, 360);
     const long double exact = haversineKilometres(latM, -lonM, latS, -lonS);
@@ -115,7 +115,7 @@ TEST(DistanceAgreement, WithHaversineAndTheInitialBearingForRandomPairs) {
 
 // Due south the cosine lands a hair below −1; truncation may then give 180 or 181.
 TEST(Distance, DueSouthOnOneMeridian) {
-  const DistanceAzimuth result = distanceAndAzimuth(43, -5, 38, -5);
+  const DistanceAzimuth result = distanceAndAzimuth({43, -5}, {38, -5});
   EXPECT_EQ(result.kilometres, 557);
   EXPECT_TRUE(result.azimuth == 180 || result.azimuth == 181) << result.azimuth;
 }
@@ -123,7 +123,7 @@ TEST(Distance, DueSouthOnOneMeridian) {
 TEST(DistanceAgreement, NeverANaNNearThePolesOrTheAntipodes) {
   for (const double lat : {90.0, 89.999999, -90.0, 0.0})
     for (const double lon : {0.0, 180.0, -180.0, 179.999999}) {
-      const DistanceAzimuth result = distanceAndAzimuth(lat, 0, -lat, lon);
+      const DistanceAzimuth result = distanceAndAzimuth({lat, 0}, {-lat, lon});
       EXPECT_GE(result.kilometres, 0);
       EXPECT_LE(result.kilometres, 20038);
       EXPECT_GE(result.azimuth, 0);
@@ -132,4 +132,4 @@ TEST(DistanceAgreement, NeverANaNNearThePolesOrTheAntipodes) {
 }
 
 }  // namespace
-}  // namespace tarvel::path
+}  // namespace tarvel::geo

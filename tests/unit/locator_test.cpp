@@ -9,72 +9,83 @@
 #include "stations/locator_text.hpp"
 #include "window/model/utf8.hpp"
 
-namespace tarvel::locator {
+namespace tarvel::geo {
 namespace {
+
+using locator::codesOf;
+using locator::kEast;
+using locator::kNorth;
+using locator::kSouth;
+using locator::kWest;
+using locator::latitudeHemisphereOf;
+using locator::longitudeHemisphereOf;
+using locator::textOf;
+using locator::wordOf;
 
 struct EncodeCase {
   const char* name;
   TypedPosition typed;  // latitude d, m, s, then longitude d, m, s
   std::string_view latitudeHemisphere, longitudeHemisphere;
   const char* locator;
-  double signedLatitude, signedLongitude;
+  WestPositivePosition position;
 };
 
 class EncodeTest : public ::testing::TestWithParam<EncodeCase> {};
 
 TEST_P(EncodeTest, GivesTheLocatorAndTheSignedPosition) {
   const EncodeCase& c = GetParam();
-  const Encoding encoding = encode(c.typed, latitudeHemisphereOf(c.latitudeHemisphere),
-                                   longitudeHemisphereOf(c.longitudeHemisphere));
+  const LocatorEncoding encoding =
+      encodeLocator(c.typed, latitudeHemisphereOf(c.latitudeHemisphere),
+                    longitudeHemisphereOf(c.longitudeHemisphere));
   EXPECT_EQ(textOf(encoding.codes), c.locator);
-  EXPECT_NEAR(encoding.signedLatitude, c.signedLatitude, 1e-4);
-  EXPECT_NEAR(encoding.signedLongitude, c.signedLongitude, 1e-4);
+  EXPECT_NEAR(encoding.position.latitude, c.position.latitude, 1e-4);
+  EXPECT_NEAR(encoding.position.westLongitude, c.position.westLongitude, 1e-4);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EncodeTest,
     ::testing::Values(
-        EncodeCase{"origin", {0, 0, 0, 0, 0, 0}, kNorth, kEast, "JJ00AA", 0, 0},
-        EncodeCase{"paris", {48, 51, 0, 2, 21, 0}, kNorth, kEast, "JN18EU", 48.85, -2.35},
-        EncodeCase{"marseille", {43, 17, 0, 5, 33, 0}, kNorth, kEast, "JN23SG", 43.28333, -5.55},
-        EncodeCase{"west", {45, 0, 0, 2, 0, 0}, kNorth, kWest, "IN95AA", 45, 2},
-        EncodeCase{"sydney", {33, 51, 0, 151, 13, 0}, kSouth, kEast, "QF56OD", -33.85, -151.21667},
-        EncodeCase{"southWest", {10, 0, 0, 0, 0, 0}, kSouth, kWest, "JI00AA", -10, 0},
+        EncodeCase{"origin", {0, 0, 0, 0, 0, 0}, kNorth, kEast, "JJ00AA", {0, 0}},
+        EncodeCase{"paris", {48, 51, 0, 2, 21, 0}, kNorth, kEast, "JN18EU", {48.85, -2.35}},
+        EncodeCase{"marseille", {43, 17, 0, 5, 33, 0}, kNorth, kEast, "JN23SG", {43.28333, -5.55}},
+        EncodeCase{"west", {45, 0, 0, 2, 0, 0}, kNorth, kWest, "IN95AA", {45, 2}},
+        EncodeCase{
+            "sydney", {33, 51, 0, 151, 13, 0}, kSouth, kEast, "QF56OD", {-33.85, -151.21667}},
+        EncodeCase{"southWest", {10, 0, 0, 0, 0, 0}, kSouth, kWest, "JI00AA", {-10, 0}},
         EncodeCase{"northEastCorner",
                    {89, 59, 59, 179, 59, 59},
                    kNorth,
                    kEast,
                    "RR99XX",
-                   89.99972,
-                   -179.99972},
+                   {89.99972, -179.99972}},
         EncodeCase{"southWestCorner",
                    {89, 59, 59, 179, 59, 59},
                    kSouth,
                    kWest,
                    "AA00AA",
-                   -89.99972,
-                   179.99972},
-        EncodeCase{"twentyEast", {0, 0, 0, 20, 0, 0}, kNorth, kEast, "KJ00AA", 0, -20},
-        EncodeCase{"twentyWest", {0, 0, 0, 20, 0, 0}, kNorth, kWest, "IJ00AA", 0, 20},
+                   {-89.99972, 179.99972}},
+        EncodeCase{"twentyEast", {0, 0, 0, 20, 0, 0}, kNorth, kEast, "KJ00AA", {0, -20}},
+        EncodeCase{"twentyWest", {0, 0, 0, 20, 0, 0}, kNorth, kWest, "IJ00AA", {0, 20}},
         // On a boundary the rescaled value can lie a hair below the whole number.
-        EncodeCase{"oneNorthFallsLow", {1, 0, 0, 0, 0, 0}, kNorth, kEast, "JJ00AX", 1, 0},
-        EncodeCase{"twoNorthFallsLow", {2, 0, 0, 0, 0, 0}, kNorth, kEast, "JJ01AX", 2, 0},
-        EncodeCase{"twoEastFallsLow", {0, 0, 0, 2, 0, 0}, kNorth, kEast, "JJ00XA", 0, -2},
-        EncodeCase{"fourteenEastFallsLow", {0, 0, 0, 14, 0, 0}, kNorth, kEast, "JJ60XA", 0, -14},
-        EncodeCase{"newYork", {40, 42, 0, 74, 0, 0}, kNorth, kWest, "FN20XQ", 40.7, 74},
-        EncodeCase{"fiveMinutesEast", {0, 0, 0, 0, 5, 0}, kNorth, kEast, "JJ00AA", 0, -0.08333},
+        EncodeCase{"oneNorthFallsLow", {1, 0, 0, 0, 0, 0}, kNorth, kEast, "JJ00AX", {1, 0}},
+        EncodeCase{"twoNorthFallsLow", {2, 0, 0, 0, 0, 0}, kNorth, kEast, "JJ01AX", {2, 0}},
+        EncodeCase{"twoEastFallsLow", {0, 0, 0, 2, 0, 0}, kNorth, kEast, "JJ00XA", {0, -2}},
+        EncodeCase{"fourteenEastFallsLow", {0, 0, 0, 14, 0, 0}, kNorth, kEast, "JJ60XA", {0, -14}},
+        EncodeCase{"newYork", {40, 42, 0, 74, 0, 0}, kNorth, kWest, "FN20XQ", {40.7, 74}},
+        EncodeCase{"fiveMinutesEast", {0, 0, 0, 0, 5, 0}, kNorth, kEast, "JJ00AA", {0, -0.08333}},
         EncodeCase{
-            "twoAndAHalfMinutesNorth", {0, 2, 30, 0, 0, 0}, kNorth, kEast, "JJ00AA", 0.04167, 0},
-        EncodeCase{"fortyEightNorthExact", {48, 0, 0, 0, 0, 0}, kNorth, kEast, "JN08AA", 48, 0},
+            "twoAndAHalfMinutesNorth", {0, 2, 30, 0, 0, 0}, kNorth, kEast, "JJ00AA", {0.04167, 0}},
+        EncodeCase{"fortyEightNorthExact", {48, 0, 0, 0, 0, 0}, kNorth, kEast, "JN08AA", {48, 0}},
         // Neither word: the unsigned value is used as it is.
-        EncodeCase{"lowerCaseNord", {0, 0, 0, 0, 0, 0}, "nord", kEast, "JA00AA", 0, 0},
-        EncodeCase{"trailingBlankIsNotNord", {0, 0, 0, 0, 0, 0}, "Nord ", kEast, "JA00AA", 0, 0},
-        EncodeCase{"lowerCaseOuest", {0, 0, 0, 20, 0, 0}, kNorth, "ouest", "UJ00AA", 0, 20},
-        EncodeCase{"emptyLongitudeWord", {0, 0, 0, 0, 0, 0}, kNorth, "", "AJ00AA", 0, 0}),
+        EncodeCase{"lowerCaseNord", {0, 0, 0, 0, 0, 0}, "nord", kEast, "JA00AA", {0, 0}},
+        EncodeCase{"trailingBlankIsNotNord", {0, 0, 0, 0, 0, 0}, "Nord ", kEast, "JA00AA", {0, 0}},
+        EncodeCase{"lowerCaseOuest", {0, 0, 0, 20, 0, 0}, kNorth, "ouest", "UJ00AA", {0, 20}},
+        EncodeCase{"emptyLongitudeWord", {0, 0, 0, 0, 0, 0}, kNorth, "", "AJ00AA", {0, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Encode, ANonWordHemisphereCanGiveCodesAbove82) {
-  const Encoding encoding = encode({0, 0, 0, 179, 0, 0}, LatitudeHemisphere::North, std::nullopt);
+  const LocatorEncoding encoding =
+      encodeLocator({0, 0, 0, 179, 0, 0}, LatitudeHemisphere::North, std::nullopt);
   EXPECT_EQ(encoding.codes[0], 'A' + 179);
   EXPECT_EQ(textOf(encoding.codes).substr(0, 2), "ô");  // code 244
 }
@@ -91,7 +102,7 @@ class DecodeTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeTest, GivesTheTruncatedReferencePoint) {
   const DecodeCase& c = GetParam();
-  const Decoding decoded = decode(codesOf(c.locator));
+  const LocatorDecoding decoded = decodeLocator(codesOf(c.locator));
   EXPECT_EQ(decoded.latitude.degrees, c.latitude.degrees);
   EXPECT_EQ(decoded.latitude.minutes, c.latitude.minutes);
   EXPECT_EQ(decoded.latitude.seconds, c.latitude.seconds);
@@ -118,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Decode, FirstLettersChooseTheHemispheres) {
   for (char letter = 'A'; letter <= 'R'; ++letter) {
-    const Decoding decoded = decode(codesOf(std::string{letter, letter} + "55LL"));
+    const LocatorDecoding decoded = decodeLocator(codesOf(std::string{letter, letter} + "55LL"));
     EXPECT_EQ(decoded.longitudeHemisphere,
               letter <= 'I' ? LongitudeHemisphere::West : LongitudeHemisphere::East)
         << letter;
@@ -137,7 +148,7 @@ class VerifyTest : public ::testing::TestWithParam<VerifyCase> {};
 
 TEST_P(VerifyTest, ReportsEachWrongPositionOnceInOrder) {
   std::vector<int> positions;
-  for (const Fault& fault : verify(utf8::decode(GetParam().text)))
+  for (const LocatorFault& fault : verifyLocator(utf8::decode(GetParam().text)))
     positions.push_back(fault.position);
   EXPECT_EQ(positions, GetParam().positions);
 }
@@ -152,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, VerifyTest,
                                            VerifyCase{"", {1, 2, 3, 4, 5, 6}}));
 
 TEST(Verify, EachPositionHasItsOwnMessage) {
-  const std::vector<Fault> faults = verify(U"S?Z:Y[");
+  const std::vector<LocatorFault> faults = verifyLocator(U"S?Z:Y[");
   ASSERT_EQ(faults.size(), 6u);
   const char* expected[] = {
       "Erreur : Le premier caractère est invalide, (plage de A à R).",
@@ -171,18 +182,19 @@ TEST(Verify, EachPositionHasItsOwnMessage) {
 TEST(WholeGrid, EveryLocatorComesBackFromItsDecodedFields) {
   const auto start = std::chrono::steady_clock::now();
   long checked = 0, wrong = 0;
-  Codes codes{};
+  LocatorCodes codes{};
   for (codes[0] = 'A'; codes[0] <= 'R'; ++codes[0])
     for (codes[1] = 'A'; codes[1] <= 'R'; ++codes[1])
       for (codes[2] = '0'; codes[2] <= '9'; ++codes[2])
         for (codes[3] = '0'; codes[3] <= '9'; ++codes[3])
           for (codes[4] = 'A'; codes[4] <= 'X'; ++codes[4])
             for (codes[5] = 'A'; codes[5] <= 'X'; ++codes[5]) {
-              const Decoding d = decode(codes);
+              const LocatorDecoding d = decodeLocator(codes);
               const TypedPosition typed{double(d.latitude.degrees),  double(d.latitude.minutes),
                                         double(d.latitude.seconds),  double(d.longitude.degrees),
                                         double(d.longitude.minutes), double(d.longitude.seconds)};
-              const Encoding back = encode(typed, d.latitudeHemisphere, d.longitudeHemisphere);
+              const LocatorEncoding back =
+                  encodeLocator(typed, d.latitudeHemisphere, d.longitudeHemisphere);
               if (back.codes != codes && ++wrong <= 5) ADD_FAILURE() << textOf(codes);
               ++checked;
             }
@@ -198,4 +210,4 @@ TEST(WholeGrid, EveryLocatorComesBackFromItsDecodedFields) {
 }
 
 }  // namespace
-}  // namespace tarvel::locator
+}  // namespace tarvel::geo
