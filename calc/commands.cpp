@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calc/number_text.hpp"
+#include "calc/status.hpp"
 #include "geo/great_circle.hpp"
 #include "geo/grid_square.hpp"
 #include "geo/sun.hpp"
@@ -10,10 +11,6 @@
 namespace tarvel::calc {
 namespace {
 
-constexpr std::array<CommandInfo, 4> kCommands{{{"locator", Command::Locator, 1},
-                                                {"position", Command::Position, 1},
-                                                {"path", Command::Path, 2},
-                                                {"sun", Command::Sun, 1}}};
 constexpr int kDistanceDecimals = 1;
 
 // One result, written as "key":value pairs in JSON or as French words otherwise.
@@ -59,14 +56,16 @@ void appendPosition(std::string& out, geo::Position p) {
   appendDegrees(out, p.longitude);
 }
 
-void locator(std::string_view operand, const Options& options, Line& line) {
-  const std::string text = geo::encodeSquare(parsePosition(operand), options.precision);
+using Operands = std::span<const std::string_view>;
+
+void locator(Operands operands, const Options& options, Line& line) {
+  const std::string text = geo::encodeSquare(parsePosition(operands[0]), options.precision);
   line.field("locator", "locator ",
              [&](std::string& out) { appendString(out, text, line.json()); });
 }
 
-void position(std::string_view operand, Line& line) {
-  const geo::Square square = geo::decodeSquare(parseLocator(operand));
+void position(Operands operands, const Options&, Line& line) {
+  const geo::Square square = geo::decodeSquare(parseLocator(operands[0]));
   if (line.json()) {
     line.field("latitude", "", [&](std::string& o) { appendDegrees(o, square.centre.latitude); });
     line.field("longitude", "", [&](std::string& o) { appendDegrees(o, square.centre.longitude); });
@@ -80,8 +79,9 @@ void position(std::string_view operand, Line& line) {
   line.field("", "coin sud-ouest ", [&](std::string& o) { appendPosition(o, square.southWest); });
 }
 
-void path(std::string_view from, std::string_view to, const Options& options, Line& line) {
-  const geo::GreatCircle circle = geo::greatCircle(parsePosition(from), parsePosition(to));
+void path(Operands operands, const Options& options, Line& line) {
+  const geo::GreatCircle circle =
+      geo::greatCircle(parsePosition(operands[0]), parsePosition(operands[1]));
   const double unitsPerRadian = geo::kEarthRadius / options.unit.kilometres;
   const auto distance = [&](double angle) {
     return [&, angle](std::string& o) {
@@ -92,7 +92,7 @@ void path(std::string_view from, std::string_view to, const Options& options, Li
   const auto heading = [&](double degrees) {
     return [&, degrees](std::string& o) {
       appendAzimuth(o, degrees);
-      if (!line.json()) o += "\xC2\xB0";
+      if (!line.json()) o += "°";
     };
   };
   line.field("distance", "distance ", distance(circle.centralAngle));
@@ -111,15 +111,15 @@ std::string_view stateName(geo::Daylight daylight, bool json) {
     case geo::Daylight::PolarDay:
       return json ? "polar_day" : "jour polaire, le Soleil ne se couche pas";
     case geo::Daylight::PolarNight:
-      return json ? "polar_night" : "nuit polaire, le Soleil ne se l\xC3\xA8ve pas";
+      return json ? "polar_night" : "nuit polaire, le Soleil ne se lève pas";
     case geo::Daylight::Normal:
       break;
   }
   return json ? "normal" : "";
 }
 
-void sunEvents(std::string_view operand, const Options& options, Line& line) {
-  const geo::SunTimes times = geo::sunTimes(parsePosition(operand), options.date);
+void sun(Operands operands, const Options& options, Line& line) {
+  const geo::SunTimes times = geo::sunTimes(parsePosition(operands[0]), options.date);
   const std::chrono::year_month_day date{options.date};
   line.field("date", "", [&](std::string& o) {
     if (line.json()) o += '"';
@@ -152,35 +152,78 @@ void sunEvents(std::string_view operand, const Options& options, Line& line) {
   }
 }
 
-}  // namespace
-
-const CommandInfo* findCommand(std::string_view name) {
-  for (const CommandInfo& info : kCommands) {
-    if (info.name == name) return &info;
-  }
-  return nullptr;
+// A command of one result line, in French or as one JSON object.
+template <void (*write)(Operands, const Options&, Line&)>
+int oneLine(const CommandCall& call) {
+  Line line(call.out, call.options.json);
+  write(call.operands, call.options, line);
+  return kSuccess;
 }
 
-void runCommand(const CommandInfo& command, std::span<const std::string_view> operands,
-                const Options& options, std::string& out) {
+void setPrecision(std::string_view value, Options& options) {
+  options.precision = parsePrecision(value);
+}
+void setUnit(std::string_view value, Options& options) {
+  options.unit = parseUnit(value);
+}
+void setDate(std::string_view value, Options& options) {
+  options.date = parseDate(value);
+}
+
+constexpr OptionSpec kPrecision{"--precision", true, setPrecision};
+constexpr OptionSpec kUnit{"--unit", true, setUnit};
+constexpr OptionSpec kDate{"--date", true, setDate};
+constexpr std::array<const OptionSpec*, 1> kLocatorOptions{&kPrecision};
+constexpr std::array<const OptionSpec*, 1> kPathOptions{&kUnit};
+constexpr std::array<const OptionSpec*, 1> kSunOptions{&kDate};
+
+constexpr std::array<CommandSpec, 4> kCommands{{
+    {.name = "locator",
+     .run = oneLine<locator>,
+     .fewestOperands = 1,
+     .mostOperands = 1,
+     .options = kLocatorOptions,
+     .readsLineBatches = true,
+     .usage = "locator LAT,LON [--precision 4|6|8|10]",
+     .summary = "le locator de la position, de 6 caractères par défaut"},
+    {.name = "position",
+     .run = oneLine<position>,
+     .fewestOperands = 1,
+     .mostOperands = 1,
+     .options = {},
+     .readsLineBatches = true,
+     .usage = "position LOCATOR",
+     .summary = "le centre et le coin sud-ouest du carré d'un locator de 2 à 10 caractères"},
+    {.name = "path",
+     .run = oneLine<path>,
+     .fewestOperands = 2,
+     .mostOperands = 2,
+     .options = kPathOptions,
+     .readsLineBatches = true,
+     .usage = "path DE VERS [--unit km|mi|nmi]",
+     .summary = "distance, azimut, azimut retour, distance et azimut du chemin long"},
+    {.name = "sun",
+     .run = oneLine<sun>,
+     .fewestOperands = 1,
+     .mostOperands = 1,
+     .options = kSunOptions,
+     .readsLineBatches = true,
+     .usage = "sun POSITION [--date AAAA-MM-JJ]",
+     .summary = "lever et coucher du Soleil ce jour-là en UTC, aujourd'hui par défaut"},
+}};
+
+}  // namespace
+
+std::span<const CommandSpec> commandTable() {
+  return kCommands;
+}
+
+int runCommand(const CommandSpec& command, std::span<const std::string_view> operands,
+               const Options& options, std::string& out) {
   // A fault halfway leaves the output as it was, so a batch goes on with whole lines only.
   const std::size_t start = out.size();
   try {
-    Line line(out, options.json);
-    switch (command.command) {
-      case Command::Locator:
-        locator(operands[0], options, line);
-        break;
-      case Command::Position:
-        position(operands[0], line);
-        break;
-      case Command::Path:
-        path(operands[0], operands[1], options, line);
-        break;
-      case Command::Sun:
-        sunEvents(operands[0], options, line);
-        break;
-    }
+    return command.run({operands, options, out});
   } catch (const BadInput&) {
     out.resize(start);
     throw;

@@ -1,26 +1,18 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "calc/operands.hpp"
 
-// The four commands: each takes its operands as text and appends one result line, in French or
-// as one JSON object, to the output.
+// The commands, in one table as ninja keeps its tools: each entry says what the program needs to
+// dispatch to the command, read its arguments, list it in --help and name it in a message. The
+// program knows nothing else of any command.
 namespace tarvel::calc {
 
-enum class Command { Locator, Position, Path, Sun };
-
-struct CommandInfo {
-  std::string_view name;
-  Command command;
-  std::size_t operands;
-};
-const CommandInfo* findCommand(std::string_view name);
-
+// What the options of every command set.
 struct Options {
   bool json = false;
   int precision = 6;
@@ -28,8 +20,38 @@ struct Options {
   std::chrono::sys_days date{};
 };
 
-// Throws BadInput for an operand that is not what the command needs; `out` is then unchanged.
-void runCommand(const CommandInfo& command, std::span<const std::string_view> operands,
-                const Options& options, std::string& out);
+// An option of one or more commands: a flag, or one with a value (`--unit mi`, `--unit=mi`).
+// Commands that take the same option point to the same OptionSpec.
+struct OptionSpec {
+  std::string_view name;
+  bool takesValue;
+  // Throws BadInput for a value the option cannot take; a flag is given an empty value.
+  void (*set)(std::string_view value, Options& options);
+};
+
+// What a command is run on.
+struct CommandCall {
+  std::span<const std::string_view> operands;
+  const Options& options;
+  std::string& out;  // its result lines, written out by the program once it returns
+};
+
+struct CommandSpec {
+  std::string_view name;
+  // Returns the exit status; throws BadInput for an operand it cannot use.
+  int (*run)(const CommandCall& call);
+  std::size_t fewestOperands, mostOperands;
+  std::span<const OptionSpec* const> options;
+  // Given no operands, it reads one operand set a line from standard input, a result a line.
+  bool readsLineBatches;
+  std::string_view usage;    // its line in --help: the name, the operands and the options
+  std::string_view summary;  // what it gives, under that line
+};
+
+std::span<const CommandSpec> commandTable();
+
+// Runs a command on its operands; on BadInput `out` is left as it was, and the fault goes on.
+int runCommand(const CommandSpec& command, std::span<const std::string_view> operands,
+               const Options& options, std::string& out);
 
 }  // namespace tarvel::calc

@@ -25,13 +25,14 @@ struct Axis {
 constexpr Axis kLatitude{"la latitude", 90, 'N', 'S', 'S'};
 constexpr Axis kLongitude{"la longitude", 180, 'E', 'W', 'O'};
 
-// The units marks of degrees, minutes and seconds, ASCII or typographic.
-constexpr std::array<std::string_view, 2> kDegreeMarks{"\xC2\xB0", "d"};
-constexpr std::array<std::string_view, 3> kMinuteMarks{"'", "\xE2\x80\xB2", "\xE2\x80\x99"};
-constexpr std::array<std::string_view, 3> kSecondMarks{"\"", "\xE2\x80\xB3", "''"};
+// The units marks of degrees, minutes and seconds, ASCII or typographic: the prime and double
+// prime (U+2032, U+2033), and the right single quotation mark (U+2019) a keyboard gives for "'".
+constexpr std::array<std::string_view, 2> kDegreeMarks{"°", "d"};
+constexpr std::array<std::string_view, 3> kMinuteMarks{"'", "′", "’"};
+constexpr std::array<std::string_view, 3> kSecondMarks{"\"", "″", "''"};
 
 std::string quoted(std::string_view text) {
-  return "\xC2\xAB " + std::string(text) + " \xC2\xBB";
+  return "« " + std::string(text) + " »";
 }
 
 // The character a user sees at a byte offset of UTF-8 text, counted from 1.
@@ -39,7 +40,7 @@ std::string characterAt(std::string_view text, std::size_t offset) {
   const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
   const auto before = text.substr(0, offset);
   const auto skipped = std::count_if(before.begin(), before.end(), continuation);
-  return "caract\xC3\xA8re " + std::to_string(offset - static_cast<std::size_t>(skipped) + 1);
+  return "caractère " + std::to_string(offset - static_cast<std::size_t>(skipped) + 1);
 }
 
 std::string where(const Axis& axis, std::string_view text, std::size_t offset) {
@@ -80,7 +81,7 @@ double part(const Axis& axis, std::string_view text, std::size_t& at, auto marks
     fail(where(axis, text, at) + "il manque le symbole des " + std::string(name));
   }
   if (*value >= kMinutesPerDegree) {
-    fail(where(axis, text, start) + std::string(name) + " de 0 \xC3\xA0 59,999");
+    fail(where(axis, text, start) + std::string(name) + " de 0 à 59.999");
   }
   return *value;
 }
@@ -111,8 +112,8 @@ double coordinate(std::string_view text, const Axis& axis) {
   value *= sign;
   if (!(std::fabs(value) <= axis.limit)) {
     std::string limit = std::to_string(static_cast<int>(axis.limit));
-    fail(std::string(axis.name) + " " + quoted(text) + " sort de la plage -" + limit +
-         " \xC3\xA0 " + limit);
+    fail(std::string(axis.name) + " " + quoted(text) + " sort de la plage -" + limit + " à " +
+         limit);
   }
   return value;
 }
@@ -120,7 +121,7 @@ double coordinate(std::string_view text, const Axis& axis) {
 std::string pairName(std::size_t pair) {
   const geo::PairRule& rule = geo::kPairRules[pair];
   return std::string(rule.lowest == '0' ? "un chiffre" : "une lettre") + " de " + rule.lowest +
-         " \xC3\xA0 " + rule.highest;
+         " à " + rule.highest;
 }
 
 }  // namespace
@@ -129,7 +130,7 @@ std::string_view parseLocator(std::string_view text) {
   if (const auto fault = geo::checkSquare(text)) {
     if (fault->kind == geo::SquareFault::Kind::Length) {
       fail("locator " + quoted(text) + " de " + std::to_string(fault->position) +
-           " caract\xC3\xA8res : il en faut un nombre pair, de 2 \xC3\xA0 10");
+           " caractères : il en faut un nombre pair, de 2 à 10");
     }
     const std::size_t at = static_cast<std::size_t>(fault->position - 1);
     fail("locator " + quoted(text) + ", " + characterAt(text, at) + " " +
@@ -155,17 +156,14 @@ int parsePrecision(std::string_view text) {
   for (int precision : kPrecisions) {
     if (text == std::to_string(precision)) return precision;
   }
-  fail(
-      "pr\xC3\xA9"
-      "cision " +
-      quoted(text) + " inconnue (4, 6, 8 ou 10)");
+  fail("précision " + quoted(text) + " inconnue (4, 6, 8 ou 10)");
 }
 
 Unit parseUnit(std::string_view text) {
   for (const Unit& unit : kUnits) {
     if (text == unit.name) return unit;
   }
-  fail("unit\xC3\xA9 " + quoted(text) + " inconnue (km, mi ou nmi)");
+  fail("unité " + quoted(text) + " inconnue (km, mi ou nmi)");
 }
 
 std::chrono::sys_days parseDate(std::string_view text) {
