@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/console.hpp"
+#include "calc/line_splitter.hpp"
 #include "calc/messages.hpp"
 #include "calc/status.hpp"
 
@@ -29,13 +30,12 @@ std::size_t splitLine(std::string_view line, std::vector<std::string_view>& word
   return count;
 }
 
-class Batch {
+class Batch : public LineSplitter::Sink {
  public:
   Batch(const CommandSpec& command, const Options& options)
       : command_(command), options_(options), words_(command.mostOperands + 1) {}
 
-  void line(std::string_view text) {
-    const long number = ++number_;
+  void line(long number, std::string_view text) override {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     const std::size_t count = splitLine(text, words_);
     if (count == 0) return;  // blank lines separate nothing
@@ -48,6 +48,10 @@ class Batch {
       fail(number, fault.what());
     }
     if (out_.size() >= kChunk) writeOk_ = flush() && writeOk_;
+  }
+
+  void tooLong(long number) override {
+    fail(number, "plus de " + std::to_string(kLongestLine) + " octets, ligne ignorée");
   }
 
   bool flush() {
@@ -72,7 +76,6 @@ class Batch {
   const Options& options_;
   std::vector<std::string_view> words_;
   std::string out_;
-  long number_ = 0;
   int status_ = kSuccess;
   bool writeOk_ = true;
 };
@@ -81,18 +84,13 @@ class Batch {
 
 int runBatch(const CommandSpec& command, const Options& options) {
   Batch batch(command, options);
-  std::string pending;
+  LineSplitter lines(batch);
   std::vector<char> chunk(kChunk);
   std::size_t read = 0;
   while ((read = std::fread(chunk.data(), 1, chunk.size(), stdin)) > 0) {
-    pending.append(chunk.data(), read);
-    std::size_t start = 0;
-    for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
-      batch.line(std::string_view(pending).substr(start, end - start));
-    }
-    pending.erase(0, start);
+    lines.feed(std::string_view(chunk.data(), read));
   }
-  if (!pending.empty()) batch.line(pending);
+  lines.finish();
   if (std::ferror(stdin) != 0) {
     writeError("lecture de l'entrée standard impossible");
     batch.note(kBadInput);

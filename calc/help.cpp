@@ -1,6 +1,7 @@
 #include "calc/help.hpp"
 
 #include "calc/commands.hpp"
+#include "calc/line_splitter.hpp"
 #include "calc/messages.hpp"
 #include "calc/number_text.hpp"
 #include "geo/great_circle.hpp"
@@ -82,7 +83,8 @@ std::string helpText() {
   appendWrapped(out,
                 "Sans opérande, " + commandNames("et", true) +
                     " lisent un jeu d'opérandes par ligne sur l'entrée standard et écrivent un "
-                    "résultat par ligne.",
+                    "résultat par ligne ; une ligne de plus de " +
+                    std::to_string(kLongestLine) + " octets est signalée et ignorée.",
                 0);
   out += '\n';
   out += kGlobalOptions;
