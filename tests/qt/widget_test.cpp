@@ -52,6 +52,11 @@ struct TypingCase {
   const char* shown;
 };
 
+void PrintTo(const TypingCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::string(c.typed)) << " typed into " << c.field << " shows "
+      << ::testing::PrintToString(std::string(c.shown));
+}
+
 class TypingTest : public WidgetTest, public ::testing::WithParamInterface<TypingCase> {};
 
 TEST_P(TypingTest, KeyEventsGoThroughTheModelsKeyHandler) {
@@ -83,6 +88,12 @@ struct HemisphereCase {
   const char* typed;
   Leave leave;
 };
+
+void PrintTo(const HemisphereCase& c, std::ostream* os) {
+  constexpr const char* kLeaves[] = {"staying", "Enter", "Tab", "a click elsewhere"};
+  *os << ::testing::PrintToString(std::string(c.typed)) << " typed into " << c.box << ", then "
+      << kLeaves[static_cast<int>(c.leave)];
+}
 
 class HemisphereTest : public WidgetTest, public ::testing::WithParamInterface<HemisphereCase> {
  protected:
@@ -257,6 +268,10 @@ struct BoxCase {
   MessageIcon icon;
   QMessageBox::Icon shown;
 };
+
+void PrintTo(const BoxCase& c, std::ostream* os) {
+  *os << "icon " << c.name << ", shown as QMessageBox::Icon " << static_cast<int>(c.shown);
+}
 
 class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 

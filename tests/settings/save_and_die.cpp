@@ -7,10 +7,12 @@
 #include <unistd.h>
 #endif
 
+#include <ostream>
+
 #include "settings/disk_file_system.hpp"
 #include "settings/settings_writer.hpp"
-#include "tests/support/window_user.hpp"
 #include "tests/support/headless_platform.hpp"
+#include "tests/support/window_user.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel::test_support {
@@ -60,6 +62,10 @@ void saveAndDie(Route route, const std::filesystem::path& folder, std::string_vi
     runWindowExit(files, folder, locator);
   }
   exitAtOnce(kSurvived);
+}
+
+void PrintTo(Route route, std::ostream* os) {
+  *os << (route == Route::Writer ? "SettingsWriter" : "WindowExit");
 }
 
 }  // namespace tarvel::test_support

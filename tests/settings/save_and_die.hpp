@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <string_view>
 
 #include "tests/support/faulty_file_system.hpp"
@@ -15,6 +16,8 @@ class FileSystem;
 namespace tarvel::test_support {
 
 enum class Route { Writer, WindowExit };
+// The route by its name in a test's log: SettingsWriter, WindowExit.
+void PrintTo(Route route, std::ostream* os);
 
 struct KillPoint {
   SaveStep step;

@@ -206,6 +206,11 @@ struct InTheWayCase {
   std::string_view message;
 };
 
+void PrintTo(const InTheWayCase& c, std::ostream* os) {
+  *os << "a folder named " << c.folderName << ": "
+      << ::testing::PrintToString(std::string(c.message));
+}
+
 class FolderInTheWayTest : public ::testing::TestWithParam<InTheWayCase> {};
 
 TEST_P(FolderInTheWayTest, MessageNamesTheFileThatCouldNotBeWritten) {
@@ -340,6 +345,10 @@ struct FolderNameCase {
   std::string_view test;
   std::string_view folder;  // UTF-8
 };
+
+void PrintTo(const FolderNameCase& c, std::ostream* os) {
+  *os << "a folder named " << ::testing::PrintToString(std::string(c.folder));
+}
 
 constexpr FolderNameCase kFolderNames[] = {
     {"Accented", "Radio\u00e9t\u00e9"},

@@ -20,8 +20,8 @@
 #include "settings/settings_writer.hpp"
 #include "tests/settings/save_and_die.hpp"
 #include "tests/support/faulty_file_system.hpp"
-#include "tests/support/temporary_folder.hpp"
 #include "tests/support/headless_platform.hpp"
+#include "tests/support/temporary_folder.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -152,9 +152,8 @@ TEST_P(SaveKillTest, KillAtEveryStepLosesNoLocator) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothRoutes, SaveKillTest,
-                         ::testing::Values(Route::Writer, Route::WindowExit), [](const auto& info) {
-                           return info.param == Route::Writer ? "SettingsWriter" : "WindowExit";
-                         });
+                         ::testing::Values(Route::Writer, Route::WindowExit),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 }  // namespace
 }  // namespace tarvel

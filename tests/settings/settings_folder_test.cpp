@@ -6,8 +6,8 @@
 
 #include "fuzz/memory_file_system.hpp"
 #include "settings/settings_folder.hpp"
-#include "tests/support/window_user.hpp"
 #include "tests/support/headless_platform.hpp"
+#include "tests/support/window_user.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -33,6 +33,12 @@ struct FolderCase {
   bool system;
   bool inProgramFolder;
 };
+
+void PrintTo(const FolderCase& c, std::ostream* os) {
+  *os << c.programFolder << (c.writable ? ", writable" : ", read-only")
+      << (c.system ? ", a system folder" : "") << ": kept in the "
+      << (c.inProgramFolder ? "program's folder" : "user's folder");
+}
 
 class SettingsFolderTest : public ::testing::TestWithParam<FolderCase> {};
 

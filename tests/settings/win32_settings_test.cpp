@@ -12,13 +12,13 @@
 #include <optional>
 #include <string>
 
-#include "settings/settings_folder.hpp"
 #include "settings/disk_file_system.hpp"
+#include "settings/settings_folder.hpp"
 #include "settings/system_folders.hpp"
 #include "tests/settings/windows_child.hpp"
+#include "tests/support/headless_platform.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/support/window_user.hpp"
-#include "tests/support/headless_platform.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
@@ -83,6 +83,12 @@ struct AppDataCase {
   const wchar_t* appData;   // the variable's value, empty for unset
   const wchar_t* expected;  // null: the known folder's \Tarvel
 };
+
+void PrintTo(const AppDataCase& c, std::ostream* os) {
+  *os << "APPDATA " << ::testing::PrintToString(std::wstring(c.appData)) << ": "
+      << (c.expected ? ::testing::PrintToString(std::wstring(c.expected))
+                     : std::string("the known folder"));
+}
 
 constexpr AppDataCase kAppDataCases[] = {
     {"Variable", L"C:\\Users\\F6ABC\\AppData\\Roaming",

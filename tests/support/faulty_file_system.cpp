@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ostream>
 
 namespace tarvel::test_support {
 namespace {
@@ -39,6 +40,10 @@ std::string_view stepName(SaveStep step) {
   constexpr std::array<std::string_view, kSaveSteps.size()> kNames{
       "OpenTemporary", "Write", "Sync", "Close", "Replace", "SyncFolder"};
   return kNames[static_cast<std::size_t>(step)];
+}
+
+void PrintTo(SaveStep step, std::ostream* os) {
+  *os << stepName(step);
 }
 
 void FaultyFileSystem::report(SaveStep which, Moment moment) {

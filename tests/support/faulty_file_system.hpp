@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -19,6 +20,8 @@ inline constexpr std::array kSaveSteps{SaveStep::OpenTemporary, SaveStep::Write,
                                        SaveStep::Replace,       SaveStep::SyncFolder};
 
 std::string_view stepName(SaveStep step);
+// The step by its name in a test's log.
+void PrintTo(SaveStep step, std::ostream* os);
 
 enum class Moment { Before, After };
 

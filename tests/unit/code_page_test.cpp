@@ -1,6 +1,9 @@
 // The window's 8-bit character set, Windows-1252, and the UTF-8 texts of the controls.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "window/model/code_page.hpp"
 #include "window/model/utf8.hpp"
 
@@ -19,6 +22,17 @@ struct CharacterCase {
   std::int16_t code;
 };
 
+// A character as Unicode names it, U+00E9.
+std::string codePoint(char32_t character) {
+  char text[16];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(character));
+  return text;
+}
+
+void PrintTo(const CharacterCase& c, std::ostream* os) {
+  *os << codePoint(c.character) << " has code " << c.code;
+}
+
 class CodeOfTest : public ::testing::TestWithParam<CharacterCase> {};
 
 TEST_P(CodeOfTest, CharacterHasItsCode) {
@@ -32,7 +46,12 @@ INSTANTIATE_TEST_SUITE_P(Characters, CodeOfTest,
                                            CharacterCase{U'ÿ', 255},
                                            // Outside the page: a question mark.
                                            CharacterCase{U'Ω', 63}, CharacterCase{U'😀', 63},
-                                           CharacterCase{U'\u0100', 63}));
+                                           CharacterCase{U'\u0100', 63}),
+                         [](const auto& info) {
+                           std::string name = codePoint(info.param.character);
+                           name.erase(1, 1);  // U00E9: a test's name is letters and digits
+                           return name;
+                         });
 
 TEST(CodePage, WholeTextsBothWays) {
   EXPECT_EQ(cp1252::encode("Réglé à 5°"), "R\xE9gl\xE9 \xE0 5\xB0");

@@ -19,6 +19,12 @@ struct PathCase {
   int kilometres, azimuth;
 };
 
+void PrintTo(const PathCase& c, std::ostream* os) {
+  *os << c.name << ": " << c.mon.latitude << "," << c.mon.westLongitude << " to " << c.son.latitude
+      << "," << c.son.westLongitude << " (north and west positive), " << c.kilometres
+      << " km, azimuth " << c.azimuth;
+}
+
 class DistanceTest : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(DistanceTest, GivesWholeKilometresAndDegrees) {

@@ -30,6 +30,16 @@ struct EncodeCase {
   WestPositivePosition position;
 };
 
+void PrintTo(const EncodeCase& c, std::ostream* os) {
+  const TypedPosition& t = c.typed;
+  *os << c.name << ": " << t.latitudeDegrees << " " << t.latitudeMinutes << " " << t.latitudeSeconds
+      << " " << ::testing::PrintToString(std::string(c.latitudeHemisphere)) << ", "
+      << t.longitudeDegrees << " " << t.longitudeMinutes << " " << t.longitudeSeconds << " "
+      << ::testing::PrintToString(std::string(c.longitudeHemisphere)) << " gives " << c.locator
+      << " at " << c.position.latitude << "," << c.position.westLongitude
+      << " (north and west positive)";
+}
+
 class EncodeTest : public ::testing::TestWithParam<EncodeCase> {};
 
 TEST_P(EncodeTest, GivesTheLocatorAndTheSignedPosition) {
@@ -98,6 +108,16 @@ struct DecodeCase {
   std::string_view longitudeHemisphere;
 };
 
+void PrintTo(const DecodeCase& c, std::ostream* os) {
+  const auto write = [os](const DegreesMinutesSeconds& d, std::string_view hemisphere) {
+    *os << d.degrees << " " << d.minutes << " " << d.seconds << " " << hemisphere;
+  };
+  *os << c.locator << " gives ";
+  write(c.latitude, c.latitudeHemisphere);
+  *os << ", ";
+  write(c.longitude, c.longitudeHemisphere);
+}
+
 class DecodeTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeTest, GivesTheTruncatedReferencePoint) {
@@ -140,9 +160,15 @@ TEST(Decode, FirstLettersChooseTheHemispheres) {
 }
 
 struct VerifyCase {
+  const char* name;
   const char* text;
   std::vector<int> positions;
 };
+
+void PrintTo(const VerifyCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::string(c.text)) << " faults at "
+      << ::testing::PrintToString(c.positions);
+}
 
 class VerifyTest : public ::testing::TestWithParam<VerifyCase> {};
 
@@ -154,13 +180,18 @@ TEST_P(VerifyTest, ReportsEachWrongPositionOnceInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, VerifyTest,
-                         ::testing::Values(VerifyCase{"JN23AB", {}}, VerifyCase{"JN23", {5, 6}},
-                                           VerifyCase{"jn23ab", {1, 2, 5, 6}},
-                                           VerifyCase{"SN23AB", {1}}, VerifyCase{"JN2XAB", {4}},
-                                           VerifyCase{"JN23AY", {6}}, VerifyCase{"5N23AB", {1}},
-                                           VerifyCase{"JNZ3AB", {3}}, VerifyCase{"ÉN23AB", {1}},
-                                           VerifyCase{"JN23ABZZ", {}},
-                                           VerifyCase{"", {1, 2, 3, 4, 5, 6}}));
+                         ::testing::Values(VerifyCase{"valid", "JN23AB", {}},
+                                           VerifyCase{"fourCharacters", "JN23", {5, 6}},
+                                           VerifyCase{"lowerCase", "jn23ab", {1, 2, 5, 6}},
+                                           VerifyCase{"fieldBeyondR", "SN23AB", {1}},
+                                           VerifyCase{"letterForDigit", "JN2XAB", {4}},
+                                           VerifyCase{"subsquareBeyondX", "JN23AY", {6}},
+                                           VerifyCase{"digitForLetter", "5N23AB", {1}},
+                                           VerifyCase{"letterForFirstDigit", "JNZ3AB", {3}},
+                                           VerifyCase{"accentedLetter", "ÉN23AB", {1}},
+                                           VerifyCase{"beyondSixIgnored", "JN23ABZZ", {}},
+                                           VerifyCase{"empty", "", {1, 2, 3, 4, 5, 6}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Verify, EachPositionHasItsOwnMessage) {
   const std::vector<LocatorFault> faults = verifyLocator(U"S?Z:Y[");

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <locale>
+#include <optional>
+#include <string>
 
 #include "path/clock_text.hpp"
 #include "window/model/number_text.hpp"
@@ -10,9 +12,14 @@ namespace tarvel {
 namespace {
 
 struct ReadCase {
+  const char* name;
   const char* text;
   double value;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::string(c.text)) << " reads " << c.value;
+}
 
 class LeadingDigitsTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -21,12 +28,15 @@ TEST_P(LeadingDigitsTest, GiveTheValue) {
   EXPECT_DOUBLE_EQ(number_text::numericValue(GetParam().text), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, LeadingDigitsTest,
-                         ::testing::Values(ReadCase{"", 0}, ReadCase{"0", 0}, ReadCase{"018", 18},
-                                           ReadCase{"179", 179}, ReadCase{"7a", 7},
-                                           ReadCase{"a7", 0}, ReadCase{" 5", 0}, ReadCase{"-3", 0},
-                                           ReadCase{"4.5", 4},
-                                           ReadCase{"99999999999999999999", 1e20}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LeadingDigitsTest,
+    ::testing::Values(ReadCase{"empty", "", 0}, ReadCase{"zero", "0", 0},
+                      ReadCase{"leadingZero", "018", 18}, ReadCase{"threeDigits", "179", 179},
+                      ReadCase{"digitThenLetter", "7a", 7}, ReadCase{"letterFirst", "a7", 0},
+                      ReadCase{"blankFirst", " 5", 0}, ReadCase{"minusSign", "-3", 0},
+                      ReadCase{"decimalPoint", "4.5", 4},
+                      ReadCase{"twentyDigits", "99999999999999999999", 1e20}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberText, LeadingDigitsAreTheDigitsBeforeAnythingElse) {
   EXPECT_EQ(number_text::leadingDigits("074abc"), "074");
@@ -64,6 +74,14 @@ struct OffsetCase {
   std::optional<int> hours;
 };
 
+void PrintTo(const OffsetCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::string(c.degrees)) << " degrees: ";
+  if (c.hours)
+    *os << *c.hours << " hours";
+  else
+    *os << "no offset";
+}
+
 class HourOffsetTest : public ::testing::TestWithParam<OffsetCase> {};
 
 TEST_P(HourOffsetTest, FollowsTheFifteenDegreeBands) {
@@ -77,7 +95,11 @@ INSTANTIATE_TEST_SUITE_P(Bands, HourOffsetTest,
                                            OffsetCase{"165", 10}, OffsetCase{"166", 11},
                                            OffsetCase{"180", 11}, OffsetCase{"181", std::nullopt},
                                            OffsetCase{"", std::nullopt},
-                                           OffsetCase{"x", std::nullopt}));
+                                           OffsetCase{"x", std::nullopt}),
+                         [](const auto& info) {
+                           const std::string degrees = info.param.degrees;
+                           return "degrees_" + (degrees.empty() ? "none" : degrees);
+                         });
 
 }  // namespace
 }  // namespace tarvel

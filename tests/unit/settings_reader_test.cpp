@@ -26,6 +26,10 @@ struct ReadCase {
   std::vector<std::string> items;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(c.bytes) << " holds " << ::testing::PrintToString(c.items);
+}
+
 class ReaderTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReaderTest, FindsTheItems) {
@@ -88,6 +92,11 @@ struct LineCase {
   const char* locator;
   std::string bytes;
 };
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::string(c.locator)) << (c.keep ? ", kept" : ", not kept")
+      << ": " << ::testing::PrintToString(c.bytes);
+}
 
 class WriterTest : public ::testing::TestWithParam<LineCase> {};
 

@@ -16,6 +16,10 @@ struct DriftCase {
   const char* reported;
 };
 
+void PrintTo(const DriftCase& c, std::ostream* os) {
+  *os << c.name << " behind the model: " << ::testing::PrintToString(std::string(c.reported));
+}
+
 class ShownDifferenceTest : public ::testing::TestWithParam<DriftCase> {
  protected:
   ShownDifferenceTest() {

@@ -15,6 +15,11 @@ struct TypingCase {
   const char* shown;     // UTF-8
 };
 
+void PrintTo(const TypingCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(std::wstring(c.typed)) << " typed into " << c.field << " shows "
+      << ::testing::PrintToString(std::string(c.shown));
+}
+
 class TypingTest : public ViewTest, public ::testing::WithParamInterface<TypingCase> {};
 
 TEST_P(TypingTest, CharactersGoThroughTheModelsKeyHandler) {
@@ -56,6 +61,10 @@ struct LengthCase {
   const char* field;
   int maxLength;
 };
+
+void PrintTo(const LengthCase& c, std::ostream* os) {
+  *os << c.field << " holds " << c.maxLength << " characters";
+}
 
 class MaximumLengthTest : public ViewTest, public ::testing::WithParamInterface<LengthCase> {};
 

@@ -124,6 +124,10 @@ struct BoxCase {
   const wchar_t* systemIcon;  // none: no icon shown
 };
 
+void PrintTo(const BoxCase& c, std::ostream* os) {
+  *os << "icon " << c.name;
+}
+
 class MessageBoxTest : public RealWindowTest, public ::testing::WithParamInterface<BoxCase> {};
 
 TEST_P(MessageBoxTest, IsOwnedByTheWindowWithItsCaptionIconLinesAndOneButton) {
@@ -189,6 +193,11 @@ struct RefusalCase {
   Creation creation;
   const wchar_t* message;
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+  *os << "Windows refuses the " << c.name << ": "
+      << ::testing::PrintToString(std::wstring(c.message));
+}
 
 class CreationRefusedTest : public ::testing::TestWithParam<RefusalCase> {};
 

@@ -146,6 +146,11 @@ struct EndingCase {
   bool ends;
 };
 
+void PrintTo(const EndingCase& c, std::ostream* os) {
+  *os << "message " << c.message << " (wParam " << c.wParam << ")"
+      << (c.ends ? " ends the window" : " leaves the window open");
+}
+
 class EndingTest : public ViewTest, public ::testing::WithParamInterface<EndingCase> {};
 
 // Every way Windows ends the window runs the unload sequence, which keeps the settings, once.

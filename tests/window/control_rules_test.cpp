@@ -62,6 +62,11 @@ struct KeyCase {
   const char* textAfter;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* os) {
+  *os << "code " << c.typed << " typed, " << c.replacement
+      << " handed back: " << ::testing::PrintToString(std::string(c.textAfter));
+}
+
 class KeyPressTest : public WindowTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(KeyPressTest, HandlerSeesTheCodeAndItsReplacementIsApplied) {

@@ -11,6 +11,10 @@ struct NeedleCase {
   float x2, y2;
 };
 
+void PrintTo(const NeedleCase& c, std::ostream* os) {
+  *os << "azimuth " << c.azimuth << ": the needle ends at " << c.x2 << "," << c.y2;
+}
+
 class NeedleTest : public WindowTest, public ::testing::WithParamInterface<NeedleCase> {};
 
 TEST_P(NeedleTest, EndsAtTheAzimuthAfterOnePassPerStep) {
