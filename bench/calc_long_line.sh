@@ -7,11 +7,8 @@
 # of wall clock, and under 10 MB of peak memory more than the small input; the script fails when
 # either is missed.
 set -eu
-program=${1:-build/calc/tarvel-calc}
 megabytes=${2:-200}
-[ -x "$program" ] || { echo "no $program: build it first (cmake --build --preset release)"; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/calc_program.sh"
 head -c "$((megabytes * 1024 * 1024))" /dev/zero | tr '\0' 'J' >"$work/long.txt"
 echo "JN18EU" >"$work/small.txt"
 

@@ -7,11 +7,8 @@
 # `times`), in pairs a second: on a shared machine the wall clock also counts the time the
 # program waited for the core.
 set -eu
-program=${1:-build/calc/tarvel-calc}
 pairs=${2:-1000000}
-[ -x "$program" ] || { echo "no $program: build it first (cmake --build --preset release)"; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/calc_program.sh"
 input="$work/pairs.txt"
 awk -v n="$pairs" 'BEGIN {
   srand(17)

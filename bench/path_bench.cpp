@@ -26,49 +26,54 @@ std::vector<Pair> pairs() {
   return result;
 }
 
-// What `tarvel-calc path` computes: distance, heading, heading back, long path.
-void greatCirclePerCall(benchmark::State& state) {
+// Calls `call` once an iteration, on each pair in turn.
+template <typename Call>
+void cyclePairs(benchmark::State& state, Call call) {
   const auto samples = pairs();
   std::size_t i = 0;
-  for (auto _ : state) {
-    const Pair& p = samples[i++ & (kPairs - 1)];
+  for (auto _ : state)
+    call(samples[i++ & (kPairs - 1)]);
+}
+
+// What `tarvel-calc path` computes: distance, heading, heading back, long path.
+void greatCirclePerCall(benchmark::State& state) {
+  cyclePairs(state, [](const Pair& p) {
     const geo::GreatCircle circle = geo::greatCircle(p.from, p.to);
     benchmark::DoNotOptimize(circle);
     benchmark::DoNotOptimize(geo::longPathAzimuth(circle.azimuth));
-  }
+  });
 }
 BENCHMARK(greatCirclePerCall);
+
+struct Qrb {
+  double distance = 0, azimuth = 0;
+};
+
+// hamlib's qrb, which takes the longitude first.
+Qrb hamlibQrb(geo::Position from, geo::Position to) {
+  Qrb result;
+  qrb(from.longitude, from.latitude, to.longitude, to.latitude, &result.distance, &result.azimuth);
+  return result;
+}
 
 // The same figures from hamlib: qrb both ways (the heading back needs the second), then the long
 // path's distance and heading.
 void hamlibQrbPerCall(benchmark::State& state) {
   rig_set_debug(RIG_DEBUG_NONE);
-  const auto samples = pairs();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    const Pair& p = samples[i++ & (kPairs - 1)];
-    double distance = 0, azimuth = 0, back = 0;
-    qrb(p.from.longitude, p.from.latitude, p.to.longitude, p.to.latitude, &distance, &azimuth);
-    qrb(p.to.longitude, p.to.latitude, p.from.longitude, p.from.latitude, &distance, &back);
-    benchmark::DoNotOptimize(distance_long_path(distance));
-    benchmark::DoNotOptimize(azimuth_long_path(azimuth));
-    benchmark::DoNotOptimize(back);
-  }
+  cyclePairs(state, [](const Pair& p) {
+    const Qrb there = hamlibQrb(p.from, p.to);
+    const Qrb back = hamlibQrb(p.to, p.from);
+    benchmark::DoNotOptimize(distance_long_path(there.distance));
+    benchmark::DoNotOptimize(azimuth_long_path(there.azimuth));
+    benchmark::DoNotOptimize(back.azimuth);
+  });
 }
 BENCHMARK(hamlibQrbPerCall);
 
 // One qrb call alone.
 void hamlibSingleQrb(benchmark::State& state) {
   rig_set_debug(RIG_DEBUG_NONE);
-  const auto samples = pairs();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    const Pair& p = samples[i++ & (kPairs - 1)];
-    double distance = 0, azimuth = 0;
-    qrb(p.from.longitude, p.from.latitude, p.to.longitude, p.to.latitude, &distance, &azimuth);
-    benchmark::DoNotOptimize(distance);
-    benchmark::DoNotOptimize(azimuth);
-  }
+  cyclePairs(state, [](const Pair& p) { benchmark::DoNotOptimize(hamlibQrb(p.from, p.to)); });
 }
 BENCHMARK(hamlibSingleQrb);
 

@@ -177,39 +177,19 @@ constexpr std::array<const OptionSpec*, 1> kLocatorOptions{&kPrecision};
 constexpr std::array<const OptionSpec*, 1> kPathOptions{&kUnit};
 constexpr std::array<const OptionSpec*, 1> kSunOptions{&kDate};
 
+constexpr std::array<const OptionSpec*, 0> kNoOptions{};
+
+// Name, run, fewest and most operands, options, reads line batches, usage line, summary.
 constexpr std::array<CommandSpec, 4> kCommands{{
-    {.name = "locator",
-     .run = oneLine<locator>,
-     .fewestOperands = 1,
-     .mostOperands = 1,
-     .options = kLocatorOptions,
-     .readsLineBatches = true,
-     .usage = "locator LAT,LON [--precision 4|6|8|10]",
-     .summary = "le locator de la position, de 6 caractères par défaut"},
-    {.name = "position",
-     .run = oneLine<position>,
-     .fewestOperands = 1,
-     .mostOperands = 1,
-     .options = {},
-     .readsLineBatches = true,
-     .usage = "position LOCATOR",
-     .summary = "le centre et le coin sud-ouest du carré d'un locator de 2 à 10 caractères"},
-    {.name = "path",
-     .run = oneLine<path>,
-     .fewestOperands = 2,
-     .mostOperands = 2,
-     .options = kPathOptions,
-     .readsLineBatches = true,
-     .usage = "path DE VERS [--unit km|mi|nmi]",
-     .summary = "distance, azimut, azimut retour, distance et azimut du chemin long"},
-    {.name = "sun",
-     .run = oneLine<sun>,
-     .fewestOperands = 1,
-     .mostOperands = 1,
-     .options = kSunOptions,
-     .readsLineBatches = true,
-     .usage = "sun POSITION [--date AAAA-MM-JJ]",
-     .summary = "lever et coucher du Soleil ce jour-là en UTC, aujourd'hui par défaut"},
+    {"locator", oneLine<locator>, 1, 1, kLocatorOptions, true,
+     "locator LAT,LON [--precision 4|6|8|10]",
+     "le locator de la position, de 6 caractères par défaut"},
+    {"position", oneLine<position>, 1, 1, kNoOptions, true, "position LOCATOR",
+     "le centre et le coin sud-ouest du carré d'un locator de 2 à 10 caractères"},
+    {"path", oneLine<path>, 2, 2, kPathOptions, true, "path DE VERS [--unit km|mi|nmi]",
+     "distance, azimut, azimut retour, distance et azimut du chemin long"},
+    {"sun", oneLine<sun>, 1, 1, kSunOptions, true, "sun POSITION [--date AAAA-MM-JJ]",
+     "lever et coucher du Soleil ce jour-là en UTC, aujourd'hui par défaut"},
 }};
 
 }  // namespace
