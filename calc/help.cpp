@@ -31,6 +31,7 @@ constexpr std::string_view kVersion =
 constexpr std::string_view kTryHelp =
     "Saisissez « tarvel-calc --help » pour plus d'informations.\n";
 
+constexpr std::size_t kHelpColumns = 79;   // an 80-column console breaks a line of 80
 constexpr std::size_t kUsageIndent = 2;    // a command's line
 constexpr std::size_t kSummaryIndent = 6;  // what it gives, under it
 constexpr int kRadiusDecimals = 3;         // 6378.387 km, as the README and the manual say it

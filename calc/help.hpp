@@ -5,9 +5,7 @@
 
 namespace tarvel::calc {
 
-inline constexpr std::size_t kHelpColumns = 79;  // an 80-column console, which wraps at 80
-
-// What --help prints: the commands from the command table, every line within kHelpColumns.
+// What --help prints: the commands from the command table, every line within 79 columns.
 std::string helpText();
 
 // What --version prints.
