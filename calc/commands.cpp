@@ -3,6 +3,8 @@
 #include <array>
 
 #include "calc/number_text.hpp"
+#include "calc/result_line.hpp"
+#include "calc/rotator_command.hpp"
 #include "calc/status.hpp"
 #include "geo/great_circle.hpp"
 #include "geo/grid_square.hpp"
@@ -12,37 +14,6 @@ namespace tarvel::calc {
 namespace {
 
 constexpr int kDistanceDecimals = 1;
-
-// One result, written as "key":value pairs in JSON or as French words otherwise.
-class Line {
- public:
-  Line(std::string& out, bool json) : out_(out), json_(json) {
-    if (json_) out_ += '{';
-  }
-  ~Line() { out_ += json_ ? "}\n" : "\n"; }
-
-  // The key in JSON, the French label otherwise; appends the value with `write`.
-  template <typename Write>
-  void field(std::string_view key, std::string_view label, Write write) {
-    if (json_) {
-      if (!first_) out_ += ',';
-      out_ += '"';
-      out_ += key;
-      out_ += "\":";
-    } else {
-      if (!first_) out_ += " ; ";
-      out_ += label;
-    }
-    first_ = false;
-    write(out_);
-  }
-  bool json() const { return json_; }
-
- private:
-  std::string& out_;
-  bool json_;
-  bool first_ = true;
-};
 
 void appendString(std::string& out, std::string_view text, bool json) {
   if (json) out += '"';
@@ -58,13 +29,13 @@ void appendPosition(std::string& out, geo::Position p) {
 
 using Operands = std::span<const std::string_view>;
 
-void locator(Operands operands, const Options& options, Line& line) {
+void locator(Operands operands, const Options& options, ResultLine& line) {
   const std::string text = geo::encodeSquare(parsePosition(operands[0]), options.precision);
   line.field("locator", "locator ",
              [&](std::string& out) { appendString(out, text, line.json()); });
 }
 
-void position(Operands operands, const Options&, Line& line) {
+void position(Operands operands, const Options&, ResultLine& line) {
   const geo::Square square = geo::decodeSquare(parseLocator(operands[0]));
   if (line.json()) {
     line.field("latitude", "", [&](std::string& o) { appendDegrees(o, square.centre.latitude); });
@@ -79,7 +50,7 @@ void position(Operands operands, const Options&, Line& line) {
   line.field("", "coin sud-ouest ", [&](std::string& o) { appendPosition(o, square.southWest); });
 }
 
-void path(Operands operands, const Options& options, Line& line) {
+void path(Operands operands, const Options& options, ResultLine& line) {
   const geo::GreatCircle circle =
       geo::greatCircle(parsePosition(operands[0]), parsePosition(operands[1]));
   const double unitsPerRadian = geo::kEarthRadius / options.unit.kilometres;
@@ -118,7 +89,7 @@ std::string_view stateName(geo::Daylight daylight, bool json) {
   return json ? "normal" : "";
 }
 
-void sun(Operands operands, const Options& options, Line& line) {
+void sun(Operands operands, const Options& options, ResultLine& line) {
   const geo::SunTimes times = geo::sunTimes(parsePosition(operands[0]), options.date);
   const std::chrono::year_month_day date{options.date};
   line.field("date", "", [&](std::string& o) {
@@ -153,11 +124,19 @@ void sun(Operands operands, const Options& options, Line& line) {
 }
 
 // A command of one result line, in French or as one JSON object.
-template <void (*write)(Operands, const Options&, Line&)>
+template <void (*write)(Operands, const Options&, ResultLine&)>
 int oneLine(const CommandCall& call) {
-  Line line(call.out, call.options.json);
+  ResultLine line(call.out, call.options.json);
   write(call.operands, call.options, line);
   return kSuccess;
+}
+
+void rotate(Operands operands, const Options& options, ResultLine& line) {
+  rotateAntenna(operands[0], operands[1], options.rotator, line);
+}
+
+void heading(Operands, const Options& options, ResultLine& line) {
+  readHeading(options.rotator, line);
 }
 
 void setPrecision(std::string_view value, Options& options) {
@@ -169,18 +148,32 @@ void setUnit(std::string_view value, Options& options) {
 void setDate(std::string_view value, Options& options) {
   options.date = parseDate(value);
 }
+void setLongPath(std::string_view, Options& options) {
+  options.rotator.longPath = true;
+}
+void setNoWait(std::string_view, Options& options) {
+  options.rotator.noWait = true;
+}
+void setRotator(std::string_view value, Options& options) {
+  options.rotator.address = rotatorAddress(value);
+}
 
 constexpr OptionSpec kPrecision{"--precision", true, setPrecision};
 constexpr OptionSpec kUnit{"--unit", true, setUnit};
 constexpr OptionSpec kDate{"--date", true, setDate};
+constexpr OptionSpec kLongPath{"--long-path", false, setLongPath};
+constexpr OptionSpec kNoWait{"--no-wait", false, setNoWait};
+constexpr OptionSpec kRotator{"--rotator", true, setRotator};
 constexpr std::array<const OptionSpec*, 1> kLocatorOptions{&kPrecision};
 constexpr std::array<const OptionSpec*, 1> kPathOptions{&kUnit};
 constexpr std::array<const OptionSpec*, 1> kSunOptions{&kDate};
+constexpr std::array<const OptionSpec*, 3> kRotateOptions{&kLongPath, &kRotator, &kNoWait};
+constexpr std::array<const OptionSpec*, 1> kHeadingOptions{&kRotator};
 
 constexpr std::array<const OptionSpec*, 0> kNoOptions{};
 
 // Name, run, fewest and most operands, options, reads line batches, usage line, summary.
-constexpr std::array<CommandSpec, 4> kCommands{{
+constexpr std::array<CommandSpec, 6> kCommands{{
     {"locator", oneLine<locator>, 1, 1, kLocatorOptions, true,
      "locator LAT,LON [--precision 4|6|8|10]",
      "le locator de la position, de 6 caractères par défaut"},
@@ -190,6 +183,12 @@ constexpr std::array<CommandSpec, 4> kCommands{{
      "distance, azimut, azimut retour, distance et azimut du chemin long"},
     {"sun", oneLine<sun>, 1, 1, kSunOptions, true, "sun POSITION [--date AAAA-MM-JJ]",
      "lever et coucher du Soleil ce jour-là en UTC, aujourd'hui par défaut"},
+    {"rotate", oneLine<rotate>, 2, 2, kRotateOptions, false,
+     "rotate DE VERS [--long-path] [--rotator HÔTE[:PORT]] [--no-wait]",
+     "tourne l'antenne vers VERS vu de DE (chemin court, ou long), par rotctld, et attend "
+     "qu'elle y soit, sauf avec --no-wait"},
+    {"heading", oneLine<heading>, 0, 0, kHeadingOptions, false, "heading [--rotator HÔTE[:PORT]]",
+     "l'azimut et l'élévation de l'antenne"},
 }};
 
 }  // namespace

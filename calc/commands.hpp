@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/operands.hpp"
+#include "calc/rotator_command.hpp"
 
 // The commands, in one table as ninja keeps its tools: each entry says what the program needs to
 // dispatch to the command, read its arguments, list it in --help and name it in a message. The
@@ -18,6 +19,7 @@ struct Options {
   int precision = 6;
   Unit unit{"km", 1};
   std::chrono::sys_days date{};
+  RotatorOptions rotator;
 };
 
 // An option of one or more commands: a flag, or one with a value (`--unit mi`, `--unit=mi`).

@@ -14,6 +14,9 @@ enum class Stream { Output, Error };
 // False when the system refused the text (a full disk, a closed pipe).
 bool writeText(Stream stream, std::string_view text);
 
+// True when the stream is a terminal (a console on Windows), not a file or a pipe.
+bool isTerminal(Stream stream);
+
 // The arguments after the program's name, in UTF-8.
 std::vector<std::string> commandLine(int argc, char** argv);
 

@@ -33,13 +33,20 @@ std::string narrow(const wchar_t* text) {
   return result;
 }
 
+HANDLE standardHandle(Stream stream) {
+  return GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+}
+
+bool isConsole(HANDLE handle) {
+  DWORD mode = 0;
+  return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode);
+}
+
 }  // namespace
 
 bool writeText(Stream stream, std::string_view text) {
-  const HANDLE handle =
-      GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
-  DWORD mode = 0;
-  if (handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode)) {
+  const HANDLE handle = standardHandle(stream);
+  if (isConsole(handle)) {
     const std::wstring utf16 = wide(text);
     DWORD written = 0;
     return WriteConsoleW(handle, utf16.data(), static_cast<DWORD>(utf16.size()), &written,
@@ -48,6 +55,10 @@ bool writeText(Stream stream, std::string_view text) {
   }
   std::FILE* file = stream == Stream::Output ? stdout : stderr;
   return std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+}
+
+bool isTerminal(Stream stream) {
+  return isConsole(standardHandle(stream));
 }
 
 // The C runtime's argv is in the ANSI code page, which cannot hold every character of a position

@@ -5,13 +5,15 @@
 #include "calc/messages.hpp"
 #include "calc/number_text.hpp"
 #include "geo/great_circle.hpp"
+#include "rotator/address.hpp"
 
 namespace tarvel::calc {
 namespace {
 
 constexpr std::string_view kUsageLine =
     "Usage : tarvel-calc [--json] COMMANDE [OPÉRANDE...] [OPTION...]\n"
-    "Locators, distances, azimuts et heures du Soleil, avec la sphère de Tarvel.\n";
+    "Locators, distances, azimuts et heures du Soleil, avec la sphère de Tarvel,\n"
+    "et le rotator d'antenne par le rotctld de hamlib.\n";
 
 constexpr std::string_view kGlobalOptions =
     "  --json     un objet JSON par résultat\n"
@@ -87,13 +89,19 @@ std::string helpText() {
                     "résultat par ligne ; une ligne de plus de " +
                     std::to_string(kLongestLine) + " octets est signalée et ignorée.",
                 0);
+  appendWrapped(
+      out,
+      "Le rotator est --rotator, sinon la variable d'environnement TARVEL_ROTATOR, sinon " +
+          std::string(rotator::kDefaultHost) + ":" + std::to_string(rotator::kDefaultPort) + ".",
+      0);
   out += '\n';
   out += kGlobalOptions;
   out += '\n';
   appendWrapped(out,
                 "Les distances sont prises sur la sphère de la fenêtre (rayon " + radius() +
                     " km), les azimuts depuis le nord vrai. Code de sortie : 0 si tout va bien, "
-                    "2 si une entrée est invalide, 1 si l'écriture échoue.",
+                    "2 si une entrée est invalide, 1 si l'écriture échoue, 3 pour une erreur du "
+                    "rotator, 130 ou 143 quand Ctrl+C ou SIGTERM a arrêté l'antenne.",
                 0);
   return out;
 }

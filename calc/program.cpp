@@ -135,6 +135,9 @@ int runOnce(const CommandSpec& command, std::span<const std::string_view> operan
   } catch (const BadInput& fault) {
     writeError(fault.what());
     return kBadInput;
+  } catch (const CommandFault& fault) {
+    writeError(fault.what());
+    return fault.status;
   }
   return afterWriting(writeText(Stream::Output, out), status);
 }
