@@ -8,7 +8,7 @@ set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
 fonts-liberation fonts-dejavu-core fonts-comic-neue
 dpkg-dev lintian appstream desktop-file-utils
-libhamlib-dev python3-ephem
+libhamlib-dev libhamlib-utils python3-ephem
 xvfb dbus at-spi2-core python3-pyatspi xdotool"
 if [ $# -gt 0 ]; then packages="$*"; fi
 
