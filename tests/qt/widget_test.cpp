@@ -40,7 +40,7 @@ class WidgetTest : public ::testing::Test {
   }
 
   test_support::TemporaryFolder folder;
-  scenarios::ScriptedQtPlatform platform;
+  scenarios::ScriptedToolkitPlatform platform;
   WinDurOzirozador window{platform};
   qt::WindowView view{window};
 };
@@ -228,7 +228,7 @@ TEST_F(WidgetTest, ClosingDuringASweepEndsTheProgramCleanly) {
 }
 
 // The real platform, writing its settings into a folder of the test's.
-class FolderedQtPlatform : public qt::QtPlatform {
+class FolderedQtPlatform : public ToolkitPlatform {
  public:
   explicit FolderedQtPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
   std::filesystem::path programFolder() override { return folder_; }
@@ -276,7 +276,7 @@ void PrintTo(const BoxCase& c, std::ostream* os) {
 class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 
 TEST_P(MessageBoxTest, IsModalWithItsCaptionIconAndLines) {
-  qt::QtPlatform platform;
+  ToolkitPlatform platform;
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   int buttons = 0;

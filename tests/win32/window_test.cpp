@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, EndingTest,
 // The binding's own SetTimer, not a scenario's clock command: a tick within a second or so.
 TEST(ClockTest, TheTimerTicksOnceASecond) {
   const test_support::TemporaryFolder folder;
-  scenarios::ScriptedWin32Platform platform;
+  scenarios::ScriptedToolkitPlatform platform;
   platform.folders = {folder.path(), folder.path() / "user"};
   WinDurOzirozador window{platform};
   WindowView view{window};

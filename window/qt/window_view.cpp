@@ -257,6 +257,10 @@ void WindowView::paintNow() {
   canvas_->repaint();
 }
 
+void WindowView::stopClock() {
+  clockTimer_.stop();
+}
+
 QWidget* WindowView::widgetOf(const Control& control) const {
   const auto found = widgets_.find(&control);
   return found == widgets_.end() ? nullptr : found->second;

@@ -5,16 +5,11 @@
 #include <unordered_map>
 
 #include "window/desktop/desktop_platform.hpp"
+#include "window/model/controls_fwd.hpp"
 
 namespace tarvel {
-class CheckBox;
-class ComboBox;
-class Control;
-class Label;
-class PushButton;
-class TextField;
 class WinDurOzirozador;
-}  // namespace tarvel
+}
 
 class QComboBox;
 class QKeyEvent;
@@ -44,9 +39,9 @@ class WindowView : public QWidget, public DesktopView {
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
   void paintNow() override;
+  void stopClock();
 
   QWidget* widgetOf(const Control& control) const;
-  QTimer& clockTimer() { return clockTimer_; }
   long drawingPaints() const;
 
  protected:
