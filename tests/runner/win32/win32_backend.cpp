@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "window/model/code_page.hpp"
@@ -50,17 +51,13 @@ void postCharacter(HWND target, std::int16_t code) {
 }
 
 UINT virtualKeyOf(EditKey key) {
-  switch (key) {
-    case EditKey::Delete:
-      return VK_DELETE;
-    case EditKey::Home:
-      return VK_HOME;
-    case EditKey::End:
-      return VK_END;
-    case EditKey::Left:
-      return VK_LEFT;
-    case EditKey::Right:
-      return VK_RIGHT;
+  constexpr std::pair<EditKey, UINT> kKeys[] = {{EditKey::Delete, VK_DELETE},
+                                                {EditKey::Home, VK_HOME},
+                                                {EditKey::End, VK_END},
+                                                {EditKey::Left, VK_LEFT},
+                                                {EditKey::Right, VK_RIGHT}};
+  for (const auto& [editing, virtualKey] : kKeys) {
+    if (editing == key) return virtualKey;
   }
   return 0;
 }
