@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <unordered_map>
 
 #include "window/desktop/desktop_platform.hpp"
@@ -38,6 +39,7 @@ class WindowView : public QWidget, public DesktopView {
 
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
+  void bearingShown(std::optional<int> bearing) override;
   void paintNow() override;
   void stopClock();
 

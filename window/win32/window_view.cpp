@@ -297,16 +297,6 @@ void WindowView::fit(HWND child, const Label& label) {
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
-// The rose's value is the bearing the needle shows, told once a degree during a sweep.
-void WindowView::showBearingOnTheRose() {
-  HWND rose = childOf(window_.Shape3);
-  std::string reading = window_.needleReading();
-  if (!rose || reading == roseReading_) return;
-  roseReading_ = std::move(reading);
-  if (properties_.setValue(rose, roseReading_))
-    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, rose, OBJID_CLIENT, CHILDID_SELF);
-}
-
 // The rose is a window for a screen reader only: with an empty window region it paints nothing and
 // clips nothing of the drawing beneath it.
 void WindowView::showNothing(HWND child) {
@@ -359,10 +349,7 @@ Control* WindowView::controlOf(HWND child) const {
 
 void WindowView::sync(const Control& control) {
   visit(control, Overloaded{
-                     [this](const Line& line) {
-                       invalidateDrawing();
-                       if (&line == &window_.Li1) showBearingOnTheRose();
-                     },
+                     [this](const Line&) { invalidateDrawing(); },
                      [this](const Shape&) { invalidateDrawing(); },
                      [](const Timer&) {},
                      [this](const auto& shown) {
@@ -386,6 +373,13 @@ void WindowView::sync(const Control& control) {
 void WindowView::giveFocus(const Control& control) {
   HWND child = childOf(control);
   if (child && controlOf(GetFocus()) != &control) SetFocus(child);
+}
+
+// The rose's value is the bearing the needle shows.
+void WindowView::bearingShown(std::optional<int> bearing) {
+  HWND rose = childOf(window_.Shape3);
+  if (rose && properties_.setValue(rose, WinDurOzirozador::bearingReading(bearing)))
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, rose, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void WindowView::paintNow() {

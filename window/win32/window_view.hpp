@@ -5,7 +5,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <string>
 #include <unordered_map>
 
 #include "window/desktop/desktop_platform.hpp"
@@ -53,6 +52,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   void show(int how);
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
+  void bearingShown(std::optional<int> bearing) override;
   void paintNow() override;
   void stopClock();
 
@@ -78,7 +78,6 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   void layout();
   void fit(HWND child, const Label& label);
   void showNothing(HWND child);
-  void showBearingOnTheRose();
   void fitFrame();
   void loadIcons();
   void dpiChanged(UINT dpi, const RECT& suggested);
@@ -106,8 +105,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   std::unordered_map<const Control*, HWND> children_;
   std::unordered_map<HWND, Control*> controls_;
   AccessibleProperties properties_;
-  HWND framed_ = nullptr;    // the control the focus frame was last painted around
-  std::string roseReading_;  // the rose's value as last given to the property service
+  HWND framed_ = nullptr;  // the control the focus frame was last painted around
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };
