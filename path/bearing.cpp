@@ -1,4 +1,5 @@
-// The bearing needle: its sweep from north to the azimuth, and its rest position.
+// The bearing needle: its sweep from north to the azimuth, its rest position, and the bearing it
+// shows as a screen reader hears it.
 #include <cmath>
 
 #include "window/model/number_text.hpp"
@@ -7,10 +8,13 @@
 namespace tarvel {
 namespace {
 
-constexpr LineEnds kRest{2100, 1695, 2100, 840};
 constexpr double kPivotX = 2100;
 constexpr double kPivotY = 1750;
 constexpr double kNeedleLength = 855;
+
+bool same(const LineEnds& a, const LineEnds& b) {
+  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
+}
 
 }  // namespace
 
@@ -26,31 +30,42 @@ void WinDurOzirozador::Dessine_Angle() {
     Li1.setY1(static_cast<float>(kPivotY));
     Li1.setX2(static_cast<float>(kNeedleLength * std::cos(theta) + kPivotX));
     Li1.setY2(static_cast<float>(kNeedleLength * std::sin(theta) + kPivotY));
+    needleMoved();
     platform().runEventLoopPass();
     if (ended()) return;  // the window was closed during the pass
   }
 }
 
-// Read off the needle as drawn, so that it follows the sweep; y grows downwards.
+// Read off the needle as drawn, so that it follows the sweep; y grows downwards. At rest it lies
+// where the design puts it.
 std::optional<int> WinDurOzirozador::needleBearing() const {
   const LineEnds& ends = Li1.ends();
-  if (ends.x1 == kRest.x1 && ends.y1 == kRest.y1 && ends.x2 == kRest.x2 && ends.y2 == kRest.y2)
-    return std::nullopt;
+  if (same(ends, Li1.design().ends)) return std::nullopt;
   const double pi = 4 * std::atan(1.0);
   const double degrees = std::atan2(ends.x2 - ends.x1, ends.y1 - ends.y2) * 180 / pi;
   return static_cast<int>(std::lround(degrees < 0 ? degrees + 360 : degrees));
 }
 
-std::string WinDurOzirozador::needleReading() const {
-  const auto bearing = needleBearing();
+std::string WinDurOzirozador::bearingReading(std::optional<int> bearing) {
   return bearing ? number_text::wholeNumber(*bearing) + "°" : std::string();
 }
 
 void WinDurOzirozador::needleAtRest() {
-  Li1.setX1(kRest.x1);
-  Li1.setX2(kRest.x2);
-  Li1.setY1(kRest.y1);
-  Li1.setY2(kRest.y2);
+  const LineEnds& rest = Li1.design().ends;
+  Li1.setX1(rest.x1);
+  Li1.setX2(rest.x2);
+  Li1.setY1(rest.y1);
+  Li1.setY2(rest.y2);
+  needleMoved();
+}
+
+// A screen reader hears the bearing the needle shows once a whole degree during a sweep, and its
+// rest, after the needle has moved whole: a line half moved shows no bearing worth telling.
+void WinDurOzirozador::needleMoved() {
+  const std::optional<int> bearing = needleBearing();
+  if (ended() || bearing == bearingShown_) return;
+  bearingShown_ = bearing;
+  platform().bearingShown(bearing);
 }
 
 }  // namespace tarvel

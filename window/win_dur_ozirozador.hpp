@@ -136,9 +136,10 @@ class WinDurOzirozador : public Form {
   // The window opens: the clock shows the time, the focus goes to the first control of the Tab
   // order.
   void show();
-  // The bearing the needle shows in whole degrees, none at rest; and as text ("224°", or empty).
+  // The bearing the needle shows in whole degrees, none at rest; and a bearing as a screen reader
+  // reads it ("224°", or empty).
   std::optional<int> needleBearing() const;
-  std::string needleReading() const;
+  static std::string bearingReading(std::optional<int> bearing);
   // A function key pressed anywhere in the window: F1 is the help, as the "?" button.
   void functionKey(FunctionKey key);
   void message(std::string_view text, MessageIcon icon);
@@ -154,6 +155,7 @@ class WinDurOzirozador : public Form {
   void verify(StationRecord& station);
 
   void needleAtRest();
+  void needleMoved();
 
   void bindCoordinateFields();
   void coordinateKeyPress(StationSide side, TextField& field, std::int16_t& key);
@@ -163,6 +165,8 @@ class WinDurOzirozador : public Form {
   void readSettings();
   void encodeLocatorToKeep();
   void writeSettings();
+
+  std::optional<int> bearingShown_;  // as a screen reader was last told of it
 };
 
 }  // namespace tarvel

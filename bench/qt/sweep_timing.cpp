@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "window/desktop/toolkit_platform.hpp"
 #include "window/qt/fonts.hpp"
-#include "window/qt/qt_platform.hpp"
 #include "window/qt/window_view.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   tarvel::qt::installFontSubstitutes();
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
-  tarvel::qt::QtPlatform platform;
+  tarvel::ToolkitPlatform platform;
   tarvel::WinDurOzirozador window(platform);
   tarvel::qt::WindowView view(window);
   platform.attach(view);

@@ -26,7 +26,7 @@ double shareOfPixelsFrom(const QImage& shown, const QImage& picture) {
 
 TEST(DenseScreenTest, GlobeIsDrawnFromTheDoubleSizePicture) {
   const test_support::TemporaryFolder folder;
-  scenarios::ScriptedQtPlatform platform;
+  scenarios::ScriptedToolkitPlatform platform;
   platform.folders = {folder.path(), folder.path() / "user"};
   WinDurOzirozador window{platform};
   qt::WindowView view{window};

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "tests/runner/qt/qt_backend.hpp"
+#include "tests/support/tab_stops.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "window/qt/fonts.hpp"
 
@@ -40,7 +41,7 @@ class WidgetTest : public ::testing::Test {
   }
 
   test_support::TemporaryFolder folder;
-  scenarios::ScriptedQtPlatform platform;
+  scenarios::ScriptedToolkitPlatform platform;
   WinDurOzirozador window{platform};
   qt::WindowView view{window};
 };
@@ -184,12 +185,8 @@ TEST_F(WidgetTest, FocusIsInTheCorrespondentsLocatorAtOpen) {
 }
 
 TEST_F(WidgetTest, TabWalksTheDesignOrderAndShiftTabGoesBack) {
-  const std::vector<std::string> expected = {
-      "Com_M",          "Com_S",          "Com_M_RAZ",      "Check_Sauve",    "Com_S_Raz",
-      "Comb_M_EO",      "Text_M_Lon_Sec", "Text_M_Lon_Min", "Text_M_Lon_Deg", "Text_M_Loc",
-      "Comb_S_NS",      "Text_S_Lat_Sec", "Text_S_Lat_Min", "Text_S_Lat_Deg", "Text_M_Lat_Deg",
-      "Text_M_Lat_Min", "Text_M_Lat_Sec", "Comb_M_NS",      "Text_S_Lon_Deg", "Text_S_Lon_Min",
-      "Text_S_Lon_Sec", "Comb_S_EO",      "Comhelp",        "Text_S_Loc"};
+  const std::vector<std::string> expected(test_support::kTabStops.begin(),
+                                          test_support::kTabStops.end());
   std::vector<std::string> visited;
   for (std::size_t i = 0; i < expected.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -228,7 +225,7 @@ TEST_F(WidgetTest, ClosingDuringASweepEndsTheProgramCleanly) {
 }
 
 // The real platform, writing its settings into a folder of the test's.
-class FolderedQtPlatform : public qt::QtPlatform {
+class FolderedQtPlatform : public ToolkitPlatform {
  public:
   explicit FolderedQtPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
   std::filesystem::path programFolder() override { return folder_; }
@@ -276,7 +273,7 @@ void PrintTo(const BoxCase& c, std::ostream* os) {
 class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 
 TEST_P(MessageBoxTest, IsModalWithItsCaptionIconAndLines) {
-  qt::QtPlatform platform;
+  ToolkitPlatform platform;
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   int buttons = 0;

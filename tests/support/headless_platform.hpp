@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "tests/support/scripted_platform.hpp"
 
@@ -16,6 +17,7 @@ class Screenless : public Platform {
   void runEventLoopPass() override {}
   void giveFocus(const Control&) override {}
   void controlChanged(const Control&) override {}
+  void bearingShown(std::optional<int>) override {}
   FileSystem& fileSystem() override { return files_; }
   void endProgram() override {}
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -33,6 +34,8 @@ struct PlatformScript {
   std::function<void(const RecordedMessage&)> onMessage;
   std::function<void()> onEventLoopPass;
   long eventLoopPasses = 0;
+  // Every bearing the window told a screen reader of, in order.
+  std::vector<std::optional<int>> bearingsShown;
   bool programEnded = false;
 
   // Files whose reading fails (their paths made lexically normal).
@@ -41,7 +44,8 @@ struct PlatformScript {
 
 // A platform under a test's control, on any toolkit: message boxes are recorded and answered OK
 // at once, the clock, the date and the folders are the test's, the files it names cannot be read,
-// and each pass of the event loop runs the toolkit's own pass and then the test's hook.
+// each pass of the event loop runs the toolkit's own pass and then the test's hook, and the
+// bearings told to a screen reader are recorded after the toolkit has told them.
 template <typename Toolkit>
 class Scripted : public Toolkit, public PlatformScript {
  public:
@@ -55,6 +59,10 @@ class Scripted : public Toolkit, public PlatformScript {
     Toolkit::runEventLoopPass();
     ++eventLoopPasses;
     if (onEventLoopPass) onEventLoopPass();
+  }
+  void bearingShown(std::optional<int> bearing) override {
+    Toolkit::bearingShown(bearing);
+    bearingsShown.push_back(bearing);
   }
   TimeOfDay timeOfDay() override { return time; }
   CalendarDate today() override { return date; }

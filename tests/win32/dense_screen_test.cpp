@@ -67,7 +67,7 @@ double shareOfPixelsFrom(const Surface& shown, const Surface& picture, SIZE area
 
 TEST(DenseScreenTest, GlobeIsDrawnFromTheDoubleSizePicture) {
   const test_support::TemporaryFolder folder;
-  scenarios::ScriptedWin32Platform platform;
+  scenarios::ScriptedToolkitPlatform platform;
   platform.folders = {folder.path(), folder.path() / "user"};
   const WinDurOzirozador window{platform};
   Canvas canvas(window);

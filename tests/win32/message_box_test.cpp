@@ -7,11 +7,11 @@
 #include <string>
 
 #include "tests/support/temporary_folder.hpp"
+#include "window/desktop/toolkit_platform.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/child_windows.hpp"
 #include "window/win32/message_loop.hpp"
 #include "window/win32/program.hpp"
-#include "window/win32/win32_platform.hpp"
 #include "window/win32/window_view.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -92,7 +92,7 @@ class BoxWatcher : public BaseWindow<BoxWatcher> {
 };
 
 // The real platform, keeping its settings in a folder of the test's.
-class FolderedWin32Platform : public Win32Platform {
+class FolderedWin32Platform : public ToolkitPlatform {
  public:
   explicit FolderedWin32Platform(std::filesystem::path folder) : folder_(std::move(folder)) {}
   std::filesystem::path programFolder() override { return folder_; }

@@ -70,7 +70,7 @@ class ViewTest : public ::testing::Test {
   }
 
   test_support::TemporaryFolder folder;
-  scenarios::ScriptedWin32Platform platform;
+  scenarios::ScriptedToolkitPlatform platform;
   WinDurOzirozador window{platform};
   WindowView view{window};
 };

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <vector>
 
+#include "tests/support/tab_stops.hpp"
 #include "tests/support/temporary_folder.hpp"
 #include "tests/win32/view_fixture.hpp"
 #include "window/model/control_visit.hpp"
@@ -74,12 +75,8 @@ TEST_P(PlacementTest, EveryControlLiesWhereTheDesignPutsIt) {
 INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest, ::testing::Values(96u, 144u, 192u),
                          [](const auto& info) { return std::to_string(info.param) + "dpi"; });
 
-const std::vector<std::string> kTabOrder = {
-    "Com_M",          "Com_S",          "Com_M_RAZ",      "Check_Sauve",    "Com_S_Raz",
-    "Comb_M_EO",      "Text_M_Lon_Sec", "Text_M_Lon_Min", "Text_M_Lon_Deg", "Text_M_Loc",
-    "Comb_S_NS",      "Text_S_Lat_Sec", "Text_S_Lat_Min", "Text_S_Lat_Deg", "Text_M_Lat_Deg",
-    "Text_M_Lat_Min", "Text_M_Lat_Sec", "Comb_M_NS",      "Text_S_Lon_Deg", "Text_S_Lon_Min",
-    "Text_S_Lon_Sec", "Comb_S_EO",      "Comhelp",        "Text_S_Loc"};
+const std::vector<std::string> kTabOrder(test_support::kTabStops.begin(),
+                                         test_support::kTabStops.end());
 
 class TabTest : public ViewTest {};
 
@@ -172,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, EndingTest,
 // The binding's own SetTimer, not a scenario's clock command: a tick within a second or so.
 TEST(ClockTest, TheTimerTicksOnceASecond) {
   const test_support::TemporaryFolder folder;
-  scenarios::ScriptedWin32Platform platform;
+  scenarios::ScriptedToolkitPlatform platform;
   platform.folders = {folder.path(), folder.path() / "user"};
   WinDurOzirozador window{platform};
   WindowView view{window};

@@ -1,5 +1,7 @@
 // The needle's sweep: one step a degree, each followed by one pass of the event loop.
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/window/window_fixture.hpp"
 
@@ -49,6 +51,28 @@ TEST_F(WindowTest, EveryPassSeesTheNextDegree) {
   ASSERT_EQ(x2.size(), 91u);
   for (std::size_t i = 1; i < x2.size(); ++i)
     EXPECT_GT(x2[i], x2[i - 1]) << "step " << i;
+}
+
+// A screen reader hears each whole degree the needle shows once as it turns, and its rest once;
+// never the bearing of a needle half moved, such as south on its way from 200° back to north.
+TEST_F(WindowTest, TheShownBearingIsToldOnceADegreeAndAtRest) {
+  const auto degrees = [](int first, int last) {
+    std::vector<std::optional<int>> told;
+    for (int degree = first; degree <= last; ++degree)
+      told.push_back(degree);
+    return told;
+  };
+  window.Azimut = 200;
+  window.Dessine_Angle();
+  EXPECT_EQ(platform.bearingsShown, degrees(0, 200));
+  platform.bearingsShown.clear();
+  window.Azimut = 3;
+  window.Dessine_Angle();
+  EXPECT_EQ(platform.bearingsShown, degrees(0, 3));
+  platform.bearingsShown.clear();
+  window.Com_S_Raz_Click();
+  window.Com_S_Raz_Click();
+  EXPECT_EQ(platform.bearingsShown, std::vector<std::optional<int>>{std::nullopt});
 }
 
 TEST_F(WindowTest, ClosingDuringASweepEndsItAtOnce) {

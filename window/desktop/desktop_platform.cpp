@@ -55,6 +55,10 @@ void DesktopPlatform::controlChanged(const Control& control) {
   if (DesktopView* view = liveView()) view->sync(control);
 }
 
+void DesktopPlatform::bearingShown(std::optional<int> bearing) {
+  if (DesktopView* view = liveView()) view->bearingShown(bearing);
+}
+
 TimeOfDay DesktopPlatform::timeOfDay() {
   const std::tm now = localNow();
   return {now.tm_hour, now.tm_min, now.tm_sec};

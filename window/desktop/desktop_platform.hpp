@@ -17,6 +17,8 @@ class DesktopView {
   // Model to toolkit: the control's properties as the model holds them.
   virtual void sync(const Control& control) = 0;
   virtual void giveFocus(const Control& control) = 0;
+  // Tells a screen reader of the bearing the needle now shows, as the rose's value.
+  virtual void bearingShown(std::optional<int> bearing) = 0;
   // Paints the drawing now, not at the next idle moment: each step of a sweep is seen.
   virtual void paintNow() = 0;
 
@@ -48,6 +50,7 @@ class DesktopPlatform : public Platform {
   void runEventLoopPass() override;
   void giveFocus(const Control& control) override;
   void controlChanged(const Control& control) override;
+  void bearingShown(std::optional<int> bearing) override;
 
   TimeOfDay timeOfDay() override;
   CalendarDate today() override;

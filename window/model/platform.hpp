@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace tarvel {
@@ -31,6 +32,9 @@ class Platform {
   virtual void giveFocus(const Control& control) = 0;
   // A property of a control changed: a real window redraws it.
   virtual void controlChanged(const Control& control) = 0;
+  // The bearing the needle shows changed, in whole degrees (none at rest): a real window tells a
+  // screen reader.
+  virtual void bearingShown(std::optional<int> bearing) = 0;
 
   virtual TimeOfDay timeOfDay() = 0;
   virtual CalendarDate today() = 0;

@@ -1,6 +1,5 @@
 #include "window/qt/canvas.hpp"
 
-#include <QAccessible>
 #include <QPainter>
 
 #include "window/desktop/scene.hpp"
@@ -57,16 +56,6 @@ void Canvas::paint(QPainter& painter, const scene::Primitive& primitive) {
           },
       },
       primitive);
-}
-
-// Without a screen reader the sweep does no more than before.
-void Canvas::needleMoved() {
-  if (!QAccessible::isActive()) return;
-  const std::optional<int> bearing = window_.needleBearing();
-  if (bearing == announcedBearing_) return;
-  announcedBearing_ = bearing;
-  QAccessibleValueChangeEvent event(this, bearing ? QVariant(*bearing) : QVariant());
-  QAccessible::updateAccessibility(&event);
 }
 
 void Canvas::paintEvent(QPaintEvent*) {

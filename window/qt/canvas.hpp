@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-#include <optional>
 
 #include "window/desktop/scene.hpp"
 
@@ -20,8 +19,6 @@ class Canvas : public QWidget {
   Canvas(const WinDurOzirozador& window, QWidget* parent);
   long paints() const { return paints_; }
   const WinDurOzirozador& window() const { return window_; }
-  // Tells a screen reader of a new bearing, once a whole degree.
-  void needleMoved();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,7 +31,6 @@ class Canvas : public QWidget {
   QPixmap globe_;
   QPixmap denseGlobe_;  // loaded on the first paint on a dense screen
   long paints_ = 0;
-  std::optional<int> announcedBearing_;
 };
 
 }  // namespace tarvel::qt

@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <optional>
 
+#include "window/desktop/toolkit_platform.hpp"
 #include "window/qt/close_on_signals.hpp"
 #include "window/qt/command_line.hpp"
 #include "window/qt/fonts.hpp"
-#include "window/qt/qt_platform.hpp"
 #include "window/qt/window_view.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarvel.tarvel"));
   tarvel::qt::installFontSubstitutes();
 
-  tarvel::qt::QtPlatform platform;
+  tarvel::ToolkitPlatform platform;
   tarvel::WinDurOzirozador window(platform);
   tarvel::qt::WindowView view(window);
   platform.attach(view);

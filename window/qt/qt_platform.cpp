@@ -1,10 +1,11 @@
-#include "window/qt/qt_platform.hpp"
-
+// The real window's platform on Qt: its message boxes and its event loop.
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
-namespace tarvel::qt {
+#include "window/desktop/toolkit_platform.hpp"
+
+namespace tarvel {
 namespace {
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
@@ -21,7 +22,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 
 }  // namespace
 
-void QtPlatform::showMessage(std::string_view text, MessageIcon icon, std::string_view caption) {
+void ToolkitPlatform::showMessage(std::string_view text, MessageIcon icon,
+                                  std::string_view caption) {
   if (ending()) return;
   QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -30,12 +32,12 @@ void QtPlatform::showMessage(std::string_view text, MessageIcon icon, std::strin
   box.exec();
 }
 
-void QtPlatform::handlePendingEvents() {
+void ToolkitPlatform::handlePendingEvents() {
   QCoreApplication::processEvents();
 }
 
-void QtPlatform::leaveEventLoops() {
+void ToolkitPlatform::leaveEventLoops() {
   QCoreApplication::quit();
 }
 
-}  // namespace tarvel::qt
+}  // namespace tarvel

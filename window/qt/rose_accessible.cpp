@@ -19,7 +19,7 @@ QString RoseAccessible::text(QAccessible::Text kind) const {
       return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     }
     case QAccessible::Value:
-      return QString::fromStdString(window.needleReading());
+      return QString::fromStdString(WinDurOzirozador::bearingReading(window.needleBearing()));
     default:
       return QAccessibleWidget::text(kind);
   }

@@ -232,10 +232,7 @@ QWidget* WindowView::createLabel(Label& control) {
 
 void WindowView::sync(const Control& control) {
   visit(control, Overloaded{
-                     [this](const Line&) {
-                       canvas_->update();
-                       canvas_->needleMoved();
-                     },
+                     [this](const Line&) { canvas_->update(); },
                      [this](const Shape&) { canvas_->update(); },
                      [](const Timer&) {},
                      [this](const auto& shown) {
@@ -253,8 +250,19 @@ void WindowView::giveFocus(const Control& control) {
   if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
+// The rose's value changed: without a screen reader the sweep does no more than before.
+void WindowView::bearingShown(std::optional<int> bearing) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(canvas_, bearing ? QVariant(*bearing) : QVariant());
+  QAccessible::updateAccessibility(&event);
+}
+
 void WindowView::paintNow() {
   canvas_->repaint();
+}
+
+void WindowView::stopClock() {
+  clockTimer_.stop();
 }
 
 QWidget* WindowView::widgetOf(const Control& control) const {

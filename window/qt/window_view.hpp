@@ -2,19 +2,15 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <unordered_map>
 
 #include "window/desktop/desktop_platform.hpp"
+#include "window/model/controls_fwd.hpp"
 
 namespace tarvel {
-class CheckBox;
-class ComboBox;
-class Control;
-class Label;
-class PushButton;
-class TextField;
 class WinDurOzirozador;
-}  // namespace tarvel
+}
 
 class QComboBox;
 class QKeyEvent;
@@ -43,10 +39,11 @@ class WindowView : public QWidget, public DesktopView {
 
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
+  void bearingShown(std::optional<int> bearing) override;
   void paintNow() override;
+  void stopClock();
 
   QWidget* widgetOf(const Control& control) const;
-  QTimer& clockTimer() { return clockTimer_; }
   long drawingPaints() const;
 
  protected:

@@ -2,6 +2,7 @@
 
 #include "window/model/control_visit.hpp"
 #include "window/win32/design_values.hpp"
+#include "window/win32/focus_frame.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -13,15 +14,6 @@ constexpr UINT kDenseDpi = 144;
 UniquePen penOf(const Rgb& colour, int width, UINT dpi) {
   return UniquePen(
       CreatePen(PS_SOLID, twips::penPixels(width, static_cast<int>(dpi)), toColorRef(colour)));
-}
-
-// On the window's ground around the control, where the design's colours show it at once.
-void drawFocusFrame(HDC dc, const RECT& frame, UINT dpi) {
-  const int width = MulDiv(design::kFocusFramePenWidth, static_cast<int>(dpi), kDesignDpi);
-  const UniquePen pen(CreatePen(PS_INSIDEFRAME, width, toColorRef(design::kFocusFrame)));
-  const SelectedObject selectedPen(dc, pen.get());
-  const SelectedObject selectedBrush(dc, GetStockObject(NULL_BRUSH));
-  Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
 }
 
 void fill(HDC dc, const RECT& area, const Rgb& colour) {
@@ -126,7 +118,7 @@ void Canvas::paint(HDC target, UINT dpi, const RECT* focusFrame) {
     draw(dc, shown.beneath, dpi);
   }
   draw(dc, shown.needle, dpi);
-  if (focusFrame) drawFocusFrame(dc, *focusFrame, dpi);
+  if (focusFrame) FocusFrame::draw(dc, *focusFrame, dpi);
   BitBlt(target, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
 }
 

@@ -5,16 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "window/model/controls_fwd.hpp"
 #include "window/model/design.hpp"
-
-namespace tarvel {
-class CheckBox;
-class ComboBox;
-class Control;
-class Label;
-class PushButton;
-class TextField;
-}  // namespace tarvel
 
 // Each kind of control as a standard Windows control: its class and styles, and how it is made to
 // show what the model holds.

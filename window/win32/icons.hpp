@@ -11,4 +11,15 @@ namespace tarvel::win32 {
 // Null when it cannot be loaded.
 UniqueIcon programIconAt(int widthMetric, int heightMetric, UINT dpi);
 
+// The title bar's and the taskbar's icons of a window at its DPI, owned here while the window
+// shows them.
+class WindowIcons {
+ public:
+  void load(HWND window, UINT dpi);
+
+ private:
+  UniqueIcon small_;
+  UniqueIcon large_;
+};
+
 }  // namespace tarvel::win32

@@ -1,9 +1,9 @@
 #include "window/win32/program.hpp"
 
+#include "window/desktop/toolkit_platform.hpp"
 #include "window/model/design.hpp"
 #include "window/win32/message_loop.hpp"
 #include "window/win32/utf16.hpp"
-#include "window/win32/win32_platform.hpp"
 #include "window/win32/window_view.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
@@ -11,7 +11,7 @@ namespace tarvel::win32 {
 
 int runProgram(int show, const Creation& creation) {
   try {
-    Win32Platform platform;
+    ToolkitPlatform platform;
     WinDurOzirozador window(platform);
     WindowView view(window, creation);
     platform.attach(view);

@@ -1,12 +1,12 @@
-#include "window/win32/win32_platform.hpp"
-
+// The real window's platform on Win32: MessageBoxW and the thread's message queue.
 #include <windows.h>
 
+#include "window/desktop/toolkit_platform.hpp"
 #include "window/win32/message_loop.hpp"
 #include "window/win32/utf16.hpp"
 #include "window/win32/window_view.hpp"
 
-namespace tarvel::win32 {
+namespace tarvel {
 namespace {
 
 UINT boxIcon(MessageIcon icon) {
@@ -24,7 +24,7 @@ UINT boxIcon(MessageIcon icon) {
 // Character 13 alone ends a line of the program's texts; a message box wants CR LF.
 std::wstring withLineBreaks(std::string_view text) {
   std::wstring shown;
-  for (const wchar_t unit : toUtf16(text)) {
+  for (const wchar_t unit : win32::toUtf16(text)) {
     shown.push_back(unit);
     if (unit == L'\r') shown.push_back(L'\n');
   }
@@ -32,24 +32,26 @@ std::wstring withLineBreaks(std::string_view text) {
 }
 
 HWND windowOf(DesktopView* view) {
-  const auto* window = dynamic_cast<WindowView*>(view);
+  const auto* window = dynamic_cast<win32::WindowView*>(view);
   return window ? window->handle() : nullptr;
 }
 
 }  // namespace
 
-void Win32Platform::showMessage(std::string_view text, MessageIcon icon, std::string_view caption) {
+void ToolkitPlatform::showMessage(std::string_view text, MessageIcon icon,
+                                  std::string_view caption) {
   if (ending()) return;
-  MessageBoxW(windowOf(view()), withLineBreaks(text).c_str(), toUtf16(caption).c_str(),
+  MessageBoxW(windowOf(view()), withLineBreaks(text).c_str(), win32::toUtf16(caption).c_str(),
               MB_OK | boxIcon(icon));
 }
 
-void Win32Platform::handlePendingEvents() {
-  handlePendingMessages(windowOf(liveView()));
+void ToolkitPlatform::handlePendingEvents() {
+  win32::handlePendingMessages(windowOf(liveView()));
 }
 
-void Win32Platform::leaveEventLoops() {
+// Each nested loop puts WM_QUIT back for the one it is nested in.
+void ToolkitPlatform::leaveEventLoops() {
   PostQuitMessage(0);
 }
 
-}  // namespace tarvel::win32
+}  // namespace tarvel

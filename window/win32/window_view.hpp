@@ -2,28 +2,23 @@
 
 #include <windows.h>
 
-#include <map>
-#include <memory>
 #include <optional>
-#include <string>
 #include <unordered_map>
 
 #include "window/desktop/desktop_platform.hpp"
+#include "window/model/controls_fwd.hpp"
 #include "window/win32/accessible_properties.hpp"
 #include "window/win32/base_window.hpp"
 #include "window/win32/canvas.hpp"
+#include "window/win32/colours.hpp"
 #include "window/win32/creation.hpp"
-#include "window/win32/fonts.hpp"
-#include "window/win32/handles.hpp"
+#include "window/win32/focus_frame.hpp"
+#include "window/win32/icons.hpp"
+#include "window/win32/layout.hpp"
 
 namespace tarvel {
-class ComboBox;
-class Control;
-class Label;
-class TextField;
 class WinDurOzirozador;
-struct Rgb;
-}  // namespace tarvel
+}
 
 namespace tarvel::win32 {
 
@@ -42,6 +37,9 @@ namespace tarvel::win32 {
 // binding itself sets: those are ignored, the model having raised its change handler already.
 // Keys without a character (arrows, Home, End, Delete) are the edit control's own and reach the
 // model the same way.
+//
+// The children are made in window_view.cpp, which also answers the window's messages; what the
+// user does in them comes back to the model in child_input.cpp.
 class WindowView : public BaseWindow<WindowView>, public DesktopView {
  public:
   static constexpr const wchar_t* kClassName = L"Tarvel.WinDurOzirozador";
@@ -53,61 +51,56 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   void show(int how);
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
+  void bearingShown(std::optional<int> bearing) override;
   void paintNow() override;
   void stopClock();
 
   HWND childOf(const Control& control) const;
   // The control a child window belongs to: a combo box's edit and list give their combo box.
   Control* controlOf(HWND child) const;
-  UINT dpi() const { return dpi_; }
   long drawingPaints() const { return canvas_.paints(); }
 
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  static LRESULT CALLBACK fieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR view);
-  LRESULT fieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
-  bool typed(HWND edit, WPARAM unit);
+  // Posted when a combo box's list closes: the list may have written into the edit, in an order
+  // Windows does not promise, so the model's text is shown again once the notifications are over.
+  static constexpr UINT kShowModelText = WM_APP + 1;
 
   void createChildren();
   HWND createChild(Control& control, int id);
   void enrol(HWND child, Control& control);
-  RECT boxOf(const Control& control) const;
-  void place();
-  void layout();
-  void fit(HWND child, const Label& label);
-  void showNothing(HWND child);
-  void showBearingOnTheRose();
-  void fitFrame();
-  void loadIcons();
+  void forget(HWND child);
   void dpiChanged(UINT dpi, const RECT& suggested);
 
+  void paint();
+  LRESULT colours(UINT message, WPARAM wParam, LPARAM lParam);
+  void unload();
+  void invalidateDrawing();
+  HWND focusedChild() const;
+  void followFocus();
+
+  // What the user does in the children (child_input.cpp).
+  void subclassField(HWND edit);
+  static LRESULT CALLBACK fieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR view);
+  LRESULT fieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+  bool typed(HWND edit, WPARAM unit);
   void command(HWND child, WORD notification);
   void fieldNotified(TextField& field, HWND edit, WORD notification);
   void comboNotified(ComboBox& box, HWND combo, WORD notification);
   void pickSelected(ComboBox& box, HWND combo);
-  LRESULT colours(UINT message, HDC dc, HWND child);
-  HBRUSH brushOf(const Rgb& colour);
-  void unload();
-  void invalidateDrawing();
-  HWND focusedChild() const;
-  std::optional<RECT> focusFrame() const;
-  void followFocus();
 
   WinDurOzirozador& window_;
   Creation creation_;
-  UINT dpi_;
-  std::unique_ptr<FontSet> fonts_;
+  Layout layout_;
   Canvas canvas_;
-  std::map<COLORREF, UniqueBrush> brushes_;
-  UniqueIcon smallIcon_;
-  UniqueIcon largeIcon_;
-  std::unordered_map<const Control*, HWND> children_;
+  ChildColours colours_;
+  WindowIcons icons_;
+  ChildWindows children_;
   std::unordered_map<HWND, Control*> controls_;
   AccessibleProperties properties_;
-  HWND framed_ = nullptr;    // the control the focus frame was last painted around
-  std::string roseReading_;  // the rose's value as last given to the property service
+  FocusFrame focusFrame_;
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };

@@ -66,26 +66,9 @@ QtBackend::QtBackend(int& argc, char** argv) : application_(withPlatformChosen(a
   qt::installFontSubstitutes();
 }
 
+// The widgets go before the application object they need.
 QtBackend::~QtBackend() {
   destroy();
-}
-
-void QtBackend::destroy() {
-  view_.reset();
-  window_.reset();
-  platform_.reset();
-}
-
-void QtBackend::create(const PlatformScript::Folders& folders, const CalendarDate& date) {
-  destroy();
-  platform_ = std::make_unique<ScriptedQtPlatform>();
-  platform_->folders = folders;
-  platform_->date = date;
-  window_ = std::make_unique<WinDurOzirozador>(*platform_);
-  view_ = std::make_unique<qt::WindowView>(*window_);
-  // Ticks come from the scenario's clock commands only.
-  view_->clockTimer().stop();
-  platform_->attach(*view_);
 }
 
 void QtBackend::load() {
@@ -121,12 +104,6 @@ std::string QtBackend::shownDifference() {
     if (shown != *edited) return control->fullName() + ": shows \"" + shown + "\"";
   }
   return {};
-}
-
-void QtBackend::type(Control& control, const std::vector<Key>& keys) {
-  focus(control);
-  for (const Key& key : keys)
-    deliver(key);
 }
 
 // Keys go to the widget that has the focus, as on a keyboard.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "window/model/code_page.hpp"
@@ -50,17 +51,13 @@ void postCharacter(HWND target, std::int16_t code) {
 }
 
 UINT virtualKeyOf(EditKey key) {
-  switch (key) {
-    case EditKey::Delete:
-      return VK_DELETE;
-    case EditKey::Home:
-      return VK_HOME;
-    case EditKey::End:
-      return VK_END;
-    case EditKey::Left:
-      return VK_LEFT;
-    case EditKey::Right:
-      return VK_RIGHT;
+  constexpr std::pair<EditKey, UINT> kKeys[] = {{EditKey::Delete, VK_DELETE},
+                                                {EditKey::Home, VK_HOME},
+                                                {EditKey::End, VK_END},
+                                                {EditKey::Left, VK_LEFT},
+                                                {EditKey::Right, VK_RIGHT}};
+  for (const auto& [editing, virtualKey] : kKeys) {
+    if (editing == key) return virtualKey;
   }
   return 0;
 }
@@ -98,6 +95,13 @@ void putOnClipboard(HWND owner, const std::wstring& text) {
 
 bool isShown(HWND child) {
   return (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// The quit of the last scenario's window ends nothing of the next one.
+void discardQuit() {
+  MSG quit;
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
 }
 
 std::string quoted(const std::wstring& text) {
@@ -156,29 +160,13 @@ std::string differenceOf(const Control& control, HWND child) {
 
 Win32Backend::~Win32Backend() {
   destroy();
-}
-
-void Win32Backend::destroy() {
-  view_.reset();
-  window_.reset();
-  platform_.reset();
-  // The quit of the last scenario's window ends nothing of the next one.
-  MSG quit;
-  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-  }
+  discardQuit();
 }
 
 void Win32Backend::create(const PlatformScript::Folders& folders, const CalendarDate& date) {
-  destroy();
+  ToolkitBackend::create(folders, date);
   closed_ = false;
-  platform_ = std::make_unique<ScriptedWin32Platform>();
-  platform_->folders = folders;
-  platform_->date = date;
-  window_ = std::make_unique<WinDurOzirozador>(*platform_);
-  view_ = std::make_unique<win32::WindowView>(*window_);
-  // Ticks come from the scenario's clock commands only.
-  view_->stopClock();
-  platform_->attach(*view_);
+  discardQuit();
 }
 
 void Win32Backend::load() {
@@ -197,12 +185,6 @@ void Win32Backend::unload() {
 
 void Win32Backend::settle() {
   win32::handlePendingMessages(view_->handle());
-}
-
-void Win32Backend::type(Control& control, const std::vector<Key>& keys) {
-  focus(control);
-  for (const Key& key : keys)
-    deliver(key);
 }
 
 // Keys go to the window that has the focus, as on a keyboard.
