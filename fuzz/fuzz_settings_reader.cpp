@@ -1,6 +1,7 @@
-// The settings file's item reader on any bytes: it must end, no item may exceed the cut or span
-// lines, the items must not depend on where the blocks of the file end, the last item must be the
-// one lastItem keeps, and a line the writer makes must read back.
+// The settings file's reader, the one the program loads SavLoc.ini with, on any bytes: it must end,
+// no item may exceed the cut or span lines, the items and the one it keeps must not depend on where
+// the blocks of the file end, the kept one must be the last it handed over, and a line the writer
+// makes must read back.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -18,30 +19,39 @@ void check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-// The items read with the bytes cut into two blocks at `split`.
-std::vector<std::string> itemsInTwoBlocks(std::string_view bytes, std::size_t split) {
+struct Read {
   std::vector<std::string> items;
-  tarvel::settings::ItemReader reader([&](std::string_view item) { items.emplace_back(item); });
+  std::optional<std::string> last;
+};
+
+// The bytes fed in two blocks, cut at `split`.
+Read readInTwoBlocks(std::string_view bytes, std::size_t split) {
+  Read read;
+  tarvel::settings::ItemReader reader([&read](std::string_view item) {
+    check(item.size() <= tarvel::settings::kMaxItemLength);
+    check(item.find_first_of("\r\n") == std::string_view::npos);  // an item never spans lines
+    read.items.emplace_back(item);
+  });
   reader.feed(bytes.substr(0, split));
   reader.feed(bytes.substr(split));
-  reader.finish();
-  return items;
+  read.last = reader.finish();
+  return read;
+}
+
+// As the program reads it: the file's blocks and nothing else.
+std::optional<std::string> lastItem(std::string_view bytes) {
+  tarvel::settings::ItemReader reader;
+  reader.feed(bytes);
+  return reader.finish();
 }
 
 void checkItems(std::string_view bytes) {
-  std::optional<std::string> lastSeen;
-  std::size_t count = 0;
-  std::vector<std::string> items;
-  tarvel::settings::forEachItem(bytes, [&](std::string_view item) {
-    check(item.size() <= tarvel::settings::kMaxItemLength);
-    items.emplace_back(item);
-    check(item.find_first_of("\r\n") == std::string_view::npos);  // an item never spans lines
-    lastSeen = std::string(item);
-    ++count;
-  });
-  check(count <= bytes.size());  // each item consumes at least one byte
-  check(tarvel::settings::lastItem(bytes) == lastSeen);
-  check(itemsInTwoBlocks(bytes, bytes.size() / 2) == items);
+  const Read whole = readInTwoBlocks(bytes, bytes.size());
+  check(whole.items.size() <= bytes.size());  // each item consumes at least one byte
+  check(whole.last == (whole.items.empty() ? std::nullopt : std::optional(whole.items.back())));
+  check(lastItem(bytes) == whole.last);
+  const Read halves = readInTwoBlocks(bytes, bytes.size() / 2);
+  check(halves.items == whole.items && halves.last == whole.last);
 }
 
 // What the writer appends is read back whole, wherever the previous lines ended cleanly.
@@ -50,8 +60,8 @@ void checkRoundTrip(std::string_view bytes) {
   const std::string line = tarvel::settings::settingsLine(true, tarvel::cp1252::decode(bytes));
   check(line == '"' + std::string(bytes) + "\"\r\n");
   const std::string kept(bytes.substr(0, tarvel::settings::kMaxItemLength));
-  check(tarvel::settings::lastItem(line) == kept);
-  check(tarvel::settings::lastItem("\"JN23XX\"\r\n\r\n" + line) == kept);
+  check(lastItem(line) == kept);
+  check(lastItem("\"JN23XX\"\r\n\r\n" + line) == kept);
 }
 
 }  // namespace

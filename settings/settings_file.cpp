@@ -67,16 +67,15 @@ std::filesystem::path WinDurOzirozador::chooseSettingsFolder() {
   return folder;
 }
 
-// Only the last item counts, so only the last one is kept: a file of any size is read in bounded
-// memory. A missing file keeps no locator and nothing is created at load; a file that is there
-// but cannot be read is reported, and left alone at exit unless the user checks the box.
+// The file system opens the file and hands its blocks to the reader, which keeps only the last
+// item. A missing file keeps no locator and nothing is created at load; a file that is there but
+// cannot be read is reported, and left alone at exit unless the user checks the box.
 void WinDurOzirozador::readSettings() {
   chooseSettingsFolder();
-  std::optional<std::string> last;
-  settings::ItemReader reader([&last](std::string_view item) { last = std::string(item); });
+  settings::ItemReader reader;
   const ReadStatus status = platform().fileSystem().read(
       settings::textPath(settingsPath), [&reader](std::string_view block) { reader.feed(block); });
-  reader.finish();
+  const std::optional<std::string> last = reader.finish();
   settingsUnreadable = status == ReadStatus::Failed;
   if (settingsUnreadable) message(kSettingsUnreadable, MessageIcon::Exclamation);
   if (status == ReadStatus::Ok && last) Text_M_Loc.setText(cp1252::decode(*last));

@@ -1,6 +1,7 @@
 #include "settings/settings_reader.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarvel::settings {
 namespace {
@@ -35,9 +36,10 @@ void ItemReader::feed(std::string_view bytes) {
   }
 }
 
-void ItemReader::finish() {
+std::optional<std::string> ItemReader::finish() {
   if (state_ != State::Between && state_ != State::AfterCarriageReturn) emit();
   state_ = State::Between;
+  return std::exchange(last_, std::nullopt);
 }
 
 void ItemReader::take(char c) {
@@ -87,20 +89,9 @@ void ItemReader::emit() {
     while (!item_.empty() && item_.back() == ' ')
       item_.pop_back();
   }
-  onItem_(item_);
+  if (onItem_) onItem_(item_);
+  last_ = item_;
   item_.clear();
-}
-
-void forEachItem(std::string_view bytes, const std::function<void(std::string_view)>& visit) {
-  ItemReader reader(visit);
-  reader.feed(bytes);
-  reader.finish();
-}
-
-std::optional<std::string> lastItem(std::string_view bytes) {
-  std::optional<std::string> last;
-  forEachItem(bytes, [&last](std::string_view item) { last = std::string(item); });
-  return last;
 }
 
 }  // namespace tarvel::settings

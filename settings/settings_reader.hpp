@@ -20,14 +20,17 @@ namespace tarvel::settings {
 inline constexpr std::size_t kMaxItemLength = 64;
 
 // Reads the items from the bytes as they come, a block at a time (a block may end anywhere, even
-// between a CR and its LF), and hands each one over when it is complete.
+// between a CR and its LF). Only the last item counts, so it is the only one kept: with the cut, a
+// file of any size is read in bounded memory. `onItem`, when given, sees each item as it completes.
 class ItemReader {
  public:
-  explicit ItemReader(std::function<void(std::string_view)> onItem) : onItem_(std::move(onItem)) {}
+  using OnItem = std::function<void(std::string_view)>;
+  explicit ItemReader(OnItem onItem = nullptr) : onItem_(std::move(onItem)) {}
 
   void feed(std::string_view bytes);
-  // The end of the file completes the item under way.
-  void finish();
+  // The end of the file completes the item under way. Answers the item that counts: the last
+  // one, or none for a file without items.
+  std::optional<std::string> finish();
 
  private:
   enum class State { Between, AfterCarriageReturn, Leading, Unquoted, Quoted, AfterQuote };
@@ -38,14 +41,10 @@ class ItemReader {
   void endItem(char separator);
   void emit();
 
-  std::function<void(std::string_view)> onItem_;
+  OnItem onItem_;
   State state_ = State::Between;
   std::string item_;
+  std::optional<std::string> last_;
 };
-
-void forEachItem(std::string_view bytes, const std::function<void(std::string_view)>& visit);
-
-// The item that counts: the last one, or none for a file without items.
-std::optional<std::string> lastItem(std::string_view bytes);
 
 }  // namespace tarvel::settings
