@@ -45,23 +45,39 @@ class PosixAppendFile : public AppendFile {
   int descriptor_;
 };
 
-}  // namespace
+// The file opened for reading, or why it could not be: Missing or Failed.
+struct OpenedToRead {
+  int descriptor;
+  ReadStatus status;
+};
 
-ReadStatus DiskFileSystem::read(const std::filesystem::path& file, const ReadBlock& consume) {
+OpenedToRead openToRead(const std::filesystem::path& file) {
   const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor >= 0) return {descriptor, ReadStatus::Ok};
   // ENOTDIR: a file stands in place of one of the folders, so this one cannot exist. EACCES and
   // the like: the file is there, it cannot be read.
-  if (descriptor < 0)
-    return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;
+  return {-1, errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed};
+}
+
+ReadStatus readBlocks(int descriptor, const ReadBlock& consume) {
   char block[65536];
   ssize_t count = 0;
   while ((count = ::read(descriptor, block, sizeof block)) != 0) {
     if (count < 0 && errno == EINTR) continue;
-    if (count < 0) break;
+    if (count < 0) return ReadStatus::Failed;
     consume(std::string_view(block, static_cast<std::size_t>(count)));
   }
-  ::close(descriptor);
-  return count < 0 ? ReadStatus::Failed : ReadStatus::Ok;
+  return ReadStatus::Ok;
+}
+
+}  // namespace
+
+ReadStatus DiskFileSystem::read(const std::filesystem::path& file, const ReadBlock& consume) {
+  const OpenedToRead opened = openToRead(file);
+  if (opened.status != ReadStatus::Ok) return opened.status;
+  const ReadStatus status = readBlocks(opened.descriptor, consume);
+  ::close(opened.descriptor);
+  return status;
 }
 
 bool DiskFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {

@@ -60,23 +60,31 @@ bool isMissing(DWORD error) {
   return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-}  // namespace
+// Null when the file cannot be opened, GetLastError() saying why. A file held without sharing by
+// another program (ERROR_SHARING_VIOLATION), one the user may not read, or a folder opened without
+// FILE_FLAG_BACKUP_SEMANTICS (ERROR_ACCESS_DENIED) is there but cannot be read.
+UniqueHandle openToRead(const std::filesystem::path& file) {
+  return owned(::CreateFileW(file.c_str(), GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
 
-ReadStatus DiskFileSystem::read(const std::filesystem::path& file, const ReadBlock& consume) {
-  // A file held without sharing by another program (ERROR_SHARING_VIOLATION), one the user may
-  // not read, or a folder opened without FILE_FLAG_BACKUP_SEMANTICS (ERROR_ACCESS_DENIED) is
-  // there but cannot be read: Failed.
-  const auto handle = owned(::CreateFileW(file.c_str(), GENERIC_READ,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!handle) return isMissing(::GetLastError()) ? ReadStatus::Missing : ReadStatus::Failed;
+ReadStatus readBlocks(HANDLE file, const ReadBlock& consume) {
   char block[65536];
   for (;;) {
     DWORD count = 0;
-    if (!::ReadFile(handle.get(), block, sizeof block, &count, nullptr)) return ReadStatus::Failed;
+    if (!::ReadFile(file, block, sizeof block, &count, nullptr)) return ReadStatus::Failed;
     if (count == 0) return ReadStatus::Ok;
     consume(std::string_view(block, count));
   }
+}
+
+}  // namespace
+
+ReadStatus DiskFileSystem::read(const std::filesystem::path& file, const ReadBlock& consume) {
+  const auto handle = openToRead(file);
+  if (!handle) return isMissing(::GetLastError()) ? ReadStatus::Missing : ReadStatus::Failed;
+  return readBlocks(handle.get(), consume);
 }
 
 bool DiskFileSystem::canCreateFilesIn(const std::filesystem::path& folder) {
