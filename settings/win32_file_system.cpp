@@ -1,15 +1,9 @@
 // DiskFileSystem on Windows: the W functions of Win32 on UTF-16 paths (a folder named with "é" or
 // with non-Latin letters works), every failure returned as a value; and the Windows folders.
-#include "settings/system_folders.hpp"
 #include "settings/disk_file_system.hpp"
 #include "settings/settings_folder.hpp"
+#include "settings/system_folders.hpp"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 // After windows.h, which they need.
 #include <knownfolders.h>

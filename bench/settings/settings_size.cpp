@@ -3,12 +3,6 @@
 // Prints the figures and fails when either goal is missed. The time that counts is the process's
 // processor time: on a loaded machine the clock on the wall measures the neighbours.
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 // After windows.h, which it needs.
 #include <psapi.h>

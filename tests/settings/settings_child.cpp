@@ -2,6 +2,8 @@
 //   save-and-die ROUTE STEP MOMENT FOLDER LOCATOR   the crash test's child (save_and_die.hpp)
 //   program-folder OUTPUT                           writes its own program folder, UTF-8, to OUTPUT
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <fstream>
 #include <string>
