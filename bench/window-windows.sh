@@ -38,9 +38,8 @@ done
 . "$root/scripts/wine-desktop-prefix.sh"
 
 . "$root/bench/xvfb.sh"
+. "$root/bench/figures.sh"
 wineserver -p </dev/null >/dev/null 2>&1  # stays up until the end of the run
-
-now_ms() { date +%s%3N; }
 
 # Starts a program, polls every 20 ms until a visible window of that title exists (at most
 # limit_ms), notes the time and the process's peak resident memory (VmHWM: wine execs the
@@ -70,14 +69,6 @@ measure() {
   kill "$program_pid" 2>/dev/null || true
   wait "$program_pid" 2>/dev/null || true
   program_pid=""
-}
-
-median() {
-  [ -s "$1" ] || { echo "-"; return; }
-  sort -g "$1" | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'
-}
-ratio() {
-  case "$1$2" in *-*) echo "-" ;; *) awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}' ;; esac
 }
 
 echo "== Warming up"

@@ -133,8 +133,7 @@ g++ -O3 -fPIC -std=c++20 -DNDEBUG -I"$root" "$work/same_widgets.cpp" "$root/wind
 cp "$root/build/window/qt/tarvel" "$work/tarvel"  # its own folder: no saved locator
 
 . "$root/bench/xvfb.sh"
-
-now_ms() { date +%s%3N; }
+. "$root/bench/figures.sh"
 
 # Starts a program, polls every 20 ms until a window of that title is mapped (at most limit_ms),
 # then notes the time and the peak resident memory so far (VmHWM) and ends that process by its id.
@@ -181,14 +180,6 @@ measure() {
 # One sample: a failed start is tried again, three attempts at most.
 sample() {
   measure "$1" "$2" || measure "$1" "$2" || measure "$1" "$2" || true
-}
-
-median() {
-  [ -s "$1" ] || { echo "-"; return; }
-  sort -g "$1" | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'
-}
-ratio() {
-  case "$1$2" in *-*) echo "-" ;; *) awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}' ;; esac
 }
 
 echo "== Measuring, $runs rounds"
