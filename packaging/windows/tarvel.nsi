@@ -1,7 +1,8 @@
 ; The Windows installer of Tarvel, in French like the program: Program Files\Tarvel, a Start-menu
 ; shortcut, an uninstaller registered with Windows; silent with /S (and its uninstaller too).
 ; Built by makensis from packaging/windows/CMakeLists.txt, which passes with -D:
-;   VERSION (1.1), EXE (tarvel.exe), CALC_EXE (tarvel-calc.exe), ICON (tarvel.ico), LICENSE (the GPL text), OUTFILE.
+;   VERSION (1.1), EXE (tarvel.exe), CALC_EXE (tarvel-calc.exe), ICON (tarvel.ico), LICENSE (the GPL text),
+;   LISEZMOI (the read-me), OUTFILE.
 Unicode true
 ; A 64-bit installer for a 64-bit program: $PROGRAMFILES64 and the 64-bit registry, natively.
 Target amd64-unicode
@@ -53,6 +54,9 @@ Section "Tarvel"
   SetOutPath "$INSTDIR"
   File "/oname=tarvel.exe" "${EXE}"
   File "/oname=tarvel-calc.exe" "${CALC_EXE}"
+  ; Beside the program, as in the zip: the licence the user accepted, and the read-me.
+  File "/oname=LICENSE.txt" "${LICENSE}"
+  File "/oname=LISEZMOI.txt" "${LISEZMOI}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Tarvel.lnk" "$INSTDIR\tarvel.exe" "" "$INSTDIR\tarvel.exe" 0
 
@@ -82,6 +86,8 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\Tarvel.lnk"
   Delete "$INSTDIR\tarvel.exe"
   Delete "$INSTDIR\tarvel-calc.exe"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\LISEZMOI.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -1,9 +1,9 @@
 #!/bin/sh
 # install_test.sh WINE_RUN PREFIX SETUP ZIP
 # The Windows packages under Wine, as a user meets them:
-#   1. the installer, silent (/S): Program Files\Tarvel\tarvel.exe and tarvel-calc.exe, the
-#      uninstaller, the Start-menu shortcut and the uninstall entry in the registry; the installed
-#      tarvel-calc.exe answers;
+#   1. the installer, silent (/S): Program Files\Tarvel\tarvel.exe and tarvel-calc.exe, beside
+#      them the zip's LICENSE.txt and LISEZMOI.txt, the uninstaller, the Start-menu shortcut and the
+#      uninstall entry in the registry; the installed tarvel-calc.exe answers;
 #   2. the installed program starts, its window "Tarvel-V1.1" appears, it is closed as a user
 #      closes it (WM_CLOSE), and it keeps its SavLoc.ini in %APPDATA%\Tarvel, never beside itself;
 #   3. the uninstaller, silent: all of it gone, the user's SavLoc.ini kept;
@@ -75,10 +75,16 @@ rm -rf "$installed" "$drive_c"/users/*/AppData/Roaming/Tarvel
   fail "no uninstall entry in the registry: $(cat "$work/reg.log")"
 cmp -s "$installed/tarvel.exe" "$(dirname "$setup")/window/win32/tarvel.exe" ||
   fail "the installed tarvel.exe is not the one built"
+mkdir "$work/zip"
+(cd "$work/zip" && cmake -E tar xf "$zip")
+for file in LICENSE.txt LISEZMOI.txt; do
+  cmp -s "$installed/$file" "$work/zip/$file" ||
+    fail "Program Files\\Tarvel\\$file is missing or not the zip's"
+done
 calc=$("$wine_run" "$prefix" 'C:\Program Files\Tarvel\tarvel-calc.exe' locator 48.8566,2.3522) ||
   fail "the installed tarvel-calc.exe ended with status $?"
 [ "$calc" = "locator JN18EU" ] || fail "the installed tarvel-calc.exe answered: $calc"
-check "installed silently: tarvel.exe, tarvel-calc.exe, uninstall.exe, the shortcut, the uninstall entry"
+check "installed silently: tarvel.exe, tarvel-calc.exe, LICENSE.txt, LISEZMOI.txt, uninstall.exe, the shortcut, the uninstall entry"
 
 run_and_close 'C:\Program Files\Tarvel\tarvel.exe'
 [ ! -e "$installed/SavLoc.ini" ] || fail "the installed copy wrote SavLoc.ini into Program Files"
@@ -90,7 +96,8 @@ user_settings=$1
 "$wine_run" "$prefix" 'C:\Program Files\Tarvel\uninstall.exe' /S ||
   fail "the silent uninstaller ended with status $?"
 # The uninstaller runs on from a copy of itself in the temporary folder, and returns at once.
-wait_for 60 test ! -e "$installed" || fail "Program Files\\Tarvel still there 60 s after uninstalling"
+wait_for 60 test ! -e "$installed" ||
+  fail "Program Files\\Tarvel still there 60 s after uninstalling, holding: $(ls "$installed")"
 [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
 if "$wine_run" "$prefix" reg query "$key" >/dev/null 2>&1; then
   fail "the uninstall entry is still in the registry"
