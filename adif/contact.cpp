@@ -50,17 +50,6 @@ std::optional<double> coordinate(std::string_view text, const Axis& axis) {
   return letter == axis.negative ? -value : value;
 }
 
-// The centre's distance to a corner on the equator's side, where a degree of longitude is longest:
-// the farthest of the four (haversine: the same step in latitude, a larger cosine).
-double halfDiagonal(const geo::Square& cell) {
-  const double halfHeight = cell.centre.latitude - cell.southWest.latitude;
-  const double halfWidth = cell.centre.longitude - cell.southWest.longitude;
-  const double towardsEquator = cell.centre.latitude > 0 ? -halfHeight : halfHeight;
-  const geo::Position corner{cell.centre.latitude + towardsEquator,
-                             cell.centre.longitude + halfWidth};
-  return geo::greatCircle(cell.centre, corner).centralAngle * geo::kEarthRadius;
-}
-
 std::variant<Station, Skip> stationOf(const Record& record, const Side& side,
                                       std::string_view fallback) {
   const Record::Value& square = record[side.square];
@@ -74,7 +63,7 @@ std::variant<Station, Skip> stationOf(const Record& record, const Side& side,
   }
   std::transform(text.begin(), text.end(), text.begin(), capital);
   const geo::Square cell = geo::decodeSquare(text);
-  Station station{text, cell.centre, halfDiagonal(cell)};
+  Station station{text, cell, cell.centre};
   const Record::Value& latitude = record[side.latitude];
   const Record::Value& longitude = record[side.longitude];
   if (latitude.empty() || longitude.empty()) return station;
@@ -121,6 +110,18 @@ double distanceOf(const Contact& contact) {
   const double angle =
       geo::greatCircle(contact.mine.position, contact.theirs.position).centralAngle;
   return (contact.longPath ? geo::longPathAngle(angle) : angle) * geo::kEarthRadius;
+}
+
+// To a corner on the equator's side, where a degree of longitude is longest: the farthest of the
+// four (haversine: the same step in latitude, a larger cosine).
+double halfDiagonal(const Station& station) {
+  const geo::Square& cell = station.cell;
+  const double halfHeight = cell.centre.latitude - cell.southWest.latitude;
+  const double halfWidth = cell.centre.longitude - cell.southWest.longitude;
+  const double towardsEquator = cell.centre.latitude > 0 ? -halfHeight : halfHeight;
+  const geo::Position corner{cell.centre.latitude + towardsEquator,
+                             cell.centre.longitude + halfWidth};
+  return geo::greatCircle(cell.centre, corner).centralAngle * geo::kEarthRadius;
 }
 
 }  // namespace tarvel::adif

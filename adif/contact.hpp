@@ -6,6 +6,7 @@
 
 #include "adif/names.hpp"
 #include "adif/record.hpp"
+#include "geo/grid_square.hpp"
 #include "geo/position.hpp"
 
 // The two ends of a contact as a record gives them: each station's square (its extension
@@ -14,8 +15,8 @@ namespace tarvel::adif {
 
 struct Station {
   std::string square;  // in capitals, 2 to 10 characters
+  geo::Square cell;
   geo::Position position;
-  double halfDiagonal;  // kilometres from the square's centre to its farthest corner
 };
 
 struct Contact {
@@ -40,5 +41,8 @@ std::variant<Contact, Skip> contactOf(const Record& record, std::string_view myG
 
 // Kilometres along the contact's path between the two positions, on the window's sphere.
 double distanceOf(const Contact& contact);
+
+// Kilometres from the centre of the station's square to its farthest corner.
+double halfDiagonal(const Station& station);
 
 }  // namespace tarvel::adif

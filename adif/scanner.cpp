@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kEndOfRecord = "EOR";
 constexpr std::string_view kEndOfHeader = "EOH";
+constexpr std::size_t kShortText = 4;
 
 bool continuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
@@ -23,12 +24,24 @@ bool boundary(char c) {
 
 }  // namespace
 
+// The bytes are read where they are; only what is held back at the end is copied, to be read
+// again with the next ones.
 void Scanner::feed(std::string_view bytes, ScanEvents& events) {
-  buffer_.append(bytes);
+  if (buffer_.empty()) {
+    input_ = bytes;
+  } else {
+    buffer_.append(bytes);
+    input_ = buffer_;
+  }
   while (step(events)) {
   }
-  buffer_.erase(0, at_);
   base_ += at_;
+  const std::string_view held = input_.substr(at_);
+  if (input_.data() == buffer_.data())
+    buffer_.erase(0, at_);
+  else
+    buffer_.assign(held);
+  input_ = buffer_;
   at_ = 0;
 }
 
@@ -44,6 +57,7 @@ void Scanner::finish(ScanEvents& events) {
     events.fault({Fault::Kind::NoEndOfRecord, {record_, recordStart_}, {}});
   }
   buffer_.clear();
+  input_ = buffer_;
   at_ = 0;
 }
 
@@ -64,7 +78,7 @@ bool Scanner::step(ScanEvents& events) {
 }
 
 std::string_view Scanner::available() const {
-  return std::string_view(buffer_).substr(at_);
+  return input_.substr(at_);
 }
 
 Where Scanner::where(std::size_t at) const {
@@ -91,8 +105,12 @@ bool Scanner::start(ScanEvents& events) {
 bool Scanner::text(ScanEvents& events) {
   const std::string_view rest = available();
   if (rest.empty()) return false;
-  const std::size_t open = rest.find('<');
-  if (open == std::string_view::npos) {
+  // Most text is a space or a line end before the next tag: looked at before a search is called.
+  std::size_t open = 0;
+  while (open < rest.size() && open < kShortText && rest[open] != '<')
+    ++open;
+  if (open == kShortText) open = rest.find('<', open);
+  if (open == std::string_view::npos || open == rest.size()) {
     events.text(rest);
     at_ += rest.size();
     return false;
@@ -104,35 +122,36 @@ bool Scanner::text(ScanEvents& events) {
   return tag(events);
 }
 
-// At a '<': a tag, an end of record or of header, or a fault.
+// At a '<': a tag, an end of record or of header, or a fault. One pass finds the tag's end and
+// its first two colons: tags are short, and a search a part would be a call each.
 bool Scanner::tag(ScanEvents& events) {
   const std::string_view rest = available();
-  const std::size_t close = rest.find_first_of("<>", 1);
-  if (close == std::string_view::npos && rest.size() < kLongestTag && !finishing_) return false;
-  if (close == std::string_view::npos || close >= kLongestTag || rest[close] == '<') {
-    return fail(events, Fault::Kind::UnclosedTag, std::min(close, rest.size()));
+  constexpr std::size_t npos = std::string_view::npos;
+  std::size_t close = 1, colon = npos, typeColon = npos;
+  for (; close < rest.size() && rest[close] != '>' && rest[close] != '<'; ++close) {
+    if (rest[close] != ':' || typeColon != npos) continue;
+    (colon == npos ? colon : typeColon) = close;
+  }
+  if (close == rest.size() && close < kLongestTag && !finishing_) return false;
+  if (close == rest.size() || close >= kLongestTag || rest[close] == '<') {
+    return fail(events, Fault::Kind::UnclosedTag, close);
   }
   const std::string_view raw = rest.substr(0, close + 1);
-  const std::string_view content = raw.substr(1, close - 1);
-  const std::size_t colon = content.find(':');
-  const std::string_view name = content.substr(0, colon);
-  if (colon == std::string_view::npos) {
+  const std::string_view name = raw.substr(1, std::min(colon, close) - 1);
+  if (colon == npos) {
     if (sameName(name, kEndOfRecord)) return endOfRecord(events, raw);
     if (sameName(name, kEndOfHeader) && !recordsBegun_) return endOfHeader(events, raw);
     return fail(events, Fault::Kind::NoLength, raw.size());
   }
-  const std::string_view afterName = content.substr(colon + 1);
-  const std::size_t typeColon = afterName.find(':');
-  const std::string_view lengthText = afterName.substr(0, typeColon);
+  const std::size_t lengthEnd = std::min(typeColon, close);
   std::uint64_t length = 0;
-  const auto [end, error] =
-      std::from_chars(lengthText.data(), lengthText.data() + lengthText.size(), length);
-  if (error != std::errc{} || end != lengthText.data() + lengthText.size()) {
+  const auto [end, error] = std::from_chars(raw.data() + colon + 1, raw.data() + lengthEnd, length);
+  if (error != std::errc{} || end != raw.data() + lengthEnd) {
     return fail(events, Fault::Kind::BadLength, raw.size());
   }
   if (name.empty()) return fail(events, Fault::Kind::NoName, raw.size());
   const std::string_view type =
-      typeColon == std::string_view::npos ? std::string_view() : afterName.substr(typeColon + 1);
+      typeColon == npos ? std::string_view() : raw.substr(typeColon + 1, close - typeColon - 1);
   field(events, {raw, name, type, length, where(at_)});
   return true;
 }

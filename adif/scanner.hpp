@@ -94,9 +94,10 @@ class Scanner {
   std::string_view available() const;
   Where where(std::size_t at) const;
 
-  std::string buffer_;      // bytes not yet handed on
-  std::size_t at_ = 0;      // the first of them in buffer_
-  std::uint64_t base_ = 0;  // offset in the input of buffer_[0]
+  std::string buffer_;      // bytes held back from the last feed
+  std::string_view input_;  // what is being read: the bytes fed, or buffer_ with them after it
+  std::size_t at_ = 0;      // the first byte of input_ not yet handed on
+  std::uint64_t base_ = 0;  // offset in the input of input_[0]
   State state_ = State::Start;
   bool finishing_ = false;
   bool headerText_ = false;    // in the text of a header, until <EOH>

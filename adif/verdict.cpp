@@ -35,7 +35,7 @@ std::optional<double> distanceIn(std::string_view text) {
 
 Verdict judge(std::string_view stored, bool cut, const Contact& contact) {
   const double expected = distanceOf(contact);
-  const double tolerance = contact.mine.halfDiagonal + contact.theirs.halfDiagonal +
+  const double tolerance = halfDiagonal(contact.mine) + halfDiagonal(contact.theirs) +
                            kStoredRounding + kFigureOfTheEarth * expected;
   const std::optional<double> value = cut ? std::nullopt : distanceIn(stored);
   if (!value) return {Verdict::Kind::NotANumber, 0, expected, tolerance};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ const std::vector<Stored> kStored = {
      "<CALL:4>G4AB" + kBoth + "<EOR>\n<CALL:4>G4AC" + kBoth + distance("215.1") + "<EOR>",
      {"finding InMiles 2@61"}},
 };
+
+// Named, not dumped as bytes, in a failure.
+void PrintTo(const Stored& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class StoredDistances : public ::testing::TestWithParam<Stored> {};
 

@@ -3,6 +3,7 @@
 // 5 and 13 bytes, and must come out the same each time.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,11 @@ const std::vector<Shape> kShapes = {
     {"an empty square", "<MY_GRIDSQUARE:6>IO91WM<gridsquare:0><EOR>",
      "<MY_GRIDSQUARE:6>IO91WM<gridsquare:0><EOR>", "1/0/0/0/1/0/0/0"},
 };
+
+// Named, not dumped as bytes, in a failure.
+void PrintTo(const Shape& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class RecordShapes : public ::testing::TestWithParam<Shape> {};
 
