@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "adif/filler.hpp"
 #include "adif/scanner.hpp"
+#include "tests/adif/log_run.hpp"
 
 namespace tarvel::adif {
 namespace {
@@ -64,54 +64,6 @@ TEST(BoundedMemory, CountingCharactersLooksAheadSoFarOnly) {
   EXPECT_FALSE(counter.inCharacters);
 }
 
-class StringSink final : public Sink {
- public:
-  void write(std::string_view bytes) override { out.append(bytes); }
-  std::string out;
-};
-
-class CountingOverflow final : public Overflow {
- public:
-  void append(std::string_view bytes) override {
-    held.append(bytes);
-    appended += bytes.size();
-  }
-  void release(Sink& out, std::uint64_t skip) override {
-    out.write(std::string_view(held).substr(skip));
-    held.clear();
-  }
-  std::string held;
-  std::uint64_t appended = 0;
-};
-
-class RecordingReports final : public Reports {
- public:
-  void fault(const Fault&) override { ++count; }
-  void warning(const Warning&) override { ++count; }
-  void finding(const Finding&) override { ++count; }
-  int count = 0;
-};
-
-struct Overwritten {
-  std::string output;
-  std::uint64_t overflowed;
-};
-
-Overwritten overwrite(const std::string& log, std::size_t limit) {
-  StringSink out;
-  CountingOverflow overflow;
-  HeldOutput held(limit, overflow);
-  RecordingReports reports;
-  Filler filler({{}, true}, out, held, reports);
-  Scanner scanner;
-  for (std::size_t at = 0; at < log.size(); at += kPiece)
-    scanner.feed(std::string_view(log).substr(at, kPiece), filler);
-  scanner.finish(filler);
-  filler.finish();
-  EXPECT_EQ(reports.count, 0);
-  return {out.out, overflow.appended};
-}
-
 // The regression this guards: the DISTANCE to replace comes first, its squares after a long
 // value, so everything between waits for the record's end.
 TEST(BoundedMemory, ARecordHeldForOverwriteOverflows) {
@@ -119,14 +71,16 @@ TEST(BoundedMemory, ARecordHeldForOverwriteOverflows) {
   const std::string comment =
       "<COMMENT:" + std::to_string(kLongValue) + ">" + std::string(kLongValue, 'c');
   const std::string squares = "<MY_GRIDSQUARE:6>IO91WM<GRIDSQUARE:6>JN18EU";
-  const Overwritten replaced =
-      overwrite("<DISTANCE:4>5800" + comment + squares + "<EOR>\n", kLimit);
+  const FillOptions overwrite{{}, true};
+  const testing::LogRun replaced = testing::fill("<DISTANCE:4>5800" + comment + squares + "<EOR>\n",
+                                                 overwrite, {kPiece}, kLimit);
   EXPECT_EQ(replaced.output, "<DISTANCE:5>346.2" + comment + squares + "<EOR>\n");
   EXPECT_EQ(replaced.overflowed,
             std::string("<DISTANCE:4>5800").size() + comment.size() + squares.size() - kLimit);
+  EXPECT_TRUE(replaced.reports.empty());
   // Without its squares the record keeps its DISTANCE, and comes out whole.
   const std::string unchanged = "<DISTANCE:4>5800" + comment + "<EOR>\n";
-  EXPECT_EQ(overwrite(unchanged, kLimit).output, unchanged);
+  EXPECT_EQ(testing::fill(unchanged, overwrite, {kPiece}, kLimit).output, unchanged);
 }
 
 }  // namespace

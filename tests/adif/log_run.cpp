@@ -50,7 +50,11 @@ class StringSink final : public Sink {
 
 class StringOverflow final : public Overflow {
  public:
-  void append(std::string_view bytes) override { held_.append(bytes); }
+  explicit StringOverflow(std::uint64_t& appended) : appended_(appended) {}
+  void append(std::string_view bytes) override {
+    held_.append(bytes);
+    appended_ += bytes.size();
+  }
   void release(Sink& out, std::uint64_t skip) override {
     out.write(std::string_view(held_).substr(skip));
     held_.clear();
@@ -58,6 +62,7 @@ class StringOverflow final : public Overflow {
 
  private:
   std::string held_;
+  std::uint64_t& appended_;
 };
 
 void scan(std::string_view input, const std::vector<std::size_t>& sizes, ScanEvents& events) {
@@ -85,7 +90,7 @@ LogRun fill(std::string_view input, const FillOptions& options,
   LogRun run;
   Recorder reports(run.reports);
   StringSink out(run.output);
-  StringOverflow overflow;
+  StringOverflow overflow(run.overflowed);
   HeldOutput held(heldInMemory, overflow);
   Filler filler(options, out, held, reports);
   scan(input, sizes, filler);

@@ -16,6 +16,7 @@ struct LogRun {
   std::string output;
   std::vector<std::string> reports;  // "fault BadLength 3@45", "warning BadSquare 2@30", ...
   Tally tally;
+  std::uint64_t overflowed = 0;  // bytes a held record put in the overflow, past its memory
 };
 
 // Pieces of `sizes` bytes in turn (the last size repeated); one piece when `sizes` is empty.
