@@ -6,8 +6,8 @@
 #include "adif/filler.hpp"
 #include "adif/scanner.hpp"
 #include "calc/adif_messages.hpp"
-#include "calc/console.hpp"
 #include "calc/log_file.hpp"
+#include "calc/messages.hpp"
 #include "calc/operands.hpp"
 #include "calc/status.hpp"
 
@@ -17,25 +17,26 @@ namespace {
 // A record's output held in memory before the rest of it goes to a temporary file.
 constexpr std::size_t kHeldInMemory = 1 << 20;
 
-void say(const std::string& message) {
-  writeText(Stream::Error, "tarvel-calc: " + message + "\n");
-}
+struct AdifRequest {
+  std::string_view file;  // empty: standard input
+  const AdifOptions& options;
+  bool json;
+};
 
 void scan(const AdifRequest& request, adif::ScanEvents& events) {
   adif::Scanner scanner;
-  readLog(request.file == "-" ? std::string() : std::string(request.file),
-          [&](std::string_view block) { scanner.feed(block, events); });
+  readLog(std::string(request.file), [&](std::string_view block) { scanner.feed(block, events); });
   scanner.finish(events);
 }
 
 int check(const AdifRequest& request) {
   LogMessages messages(request.json, true);
-  adif::Checker checker(request.myGrid, messages);
+  adif::Checker checker(request.options.myGrid, messages);
   scan(request, checker);
   checker.finish();
   messages.summary(checker.tally(), false);
   if (!messages.findingsWritten()) {
-    say("écriture impossible sur la sortie standard");
+    writeError("écriture impossible sur la sortie standard");
     return kWriteFailed;
   }
   if (messages.faulted()) return kBadInput;
@@ -47,30 +48,30 @@ bool fillInto(const AdifRequest& request, BlockWriter& out, LogMessages& message
               adif::Tally& tally) {
   OverflowFile overflow;
   adif::HeldOutput held(kHeldInMemory, overflow);
-  adif::Filler filler({request.myGrid, request.overwrite}, out, held, messages);
+  adif::Filler filler({request.options.myGrid, request.options.overwrite}, out, held, messages);
   scan(request, filler);
   filler.finish();
   out.flush();
   tally = filler.tally();
-  messages.summary(tally, request.overwrite);
+  messages.summary(tally, request.options.overwrite);
   return !messages.faulted();
 }
 
 int fill(const AdifRequest& request) {
   LogMessages messages(request.json, false);
   adif::Tally tally;
-  if (!request.inPlace) {
+  if (!request.options.inPlace) {
     StandardOutput out;
     return fillInto(request, out, messages, tally) ? kSuccess : kBadInput;
   }
   LogReplacement out{std::string(request.file)};
   const std::string log = "« " + std::string(request.file) + " »";
   if (!fillInto(request, out, messages, tally)) {
-    say(log + " laissé tel quel : tout n'a pu être lu");
+    writeError(log + " laissé tel quel : tout n'a pu être lu");
     return kBadInput;
   }
   if (tally.filled + tally.replaced == 0) {
-    say(log + " laissé tel quel : aucune distance à écrire");
+    writeError(log + " laissé tel quel : aucune distance à écrire");
     return kSuccess;
   }
   out.commit();
@@ -79,18 +80,19 @@ int fill(const AdifRequest& request) {
 
 }  // namespace
 
-int runAdif(const AdifRequest& request) {
-  if (request.check && (request.overwrite || request.inPlace))
+int runAdif(std::string_view file, const AdifOptions& options, bool json) {
+  const AdifRequest request{file == "-" ? "" : file, options, json};
+  if (options.check && (options.overwrite || options.inPlace))
     throw BadInput("--check n'écrit rien : ni --overwrite ni --in-place avec lui");
-  if (request.inPlace && (request.file.empty() || request.file == "-"))
+  if (options.inPlace && request.file.empty())
     throw BadInput("--in-place remplace un fichier : il faut le nommer");
   try {
-    return request.check ? check(request) : fill(request);
+    return options.check ? check(request) : fill(request);
   } catch (const ReadFailed& failure) {
-    say(failure.what());
+    writeError(failure.what());
     return kBadInput;
   } catch (const WriteFailed& failure) {
-    say(failure.what());
+    writeError(failure.what());
     return kWriteFailed;
   }
 }

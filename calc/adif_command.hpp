@@ -5,16 +5,13 @@
 // tarvel-calc adif: the distances of a whole ADIF log filled in, or the ones there checked.
 namespace tarvel::calc {
 
-// The exit status of a check that found distances that disagree with their squares.
-inline constexpr int kFindings = 3;
-
-struct AdifRequest {
-  std::string_view file;    // empty or "-": standard input
+struct AdifOptions {
   std::string_view myGrid;  // checked; stands in for a missing MY_GRIDSQUARE
-  bool overwrite = false, check = false, inPlace = false, json = false;
+  bool overwrite = false, check = false, inPlace = false;
 };
 
-// Returns the exit status; throws BadInput for options that exclude each other.
-int runAdif(const AdifRequest& request);
+// The log is `file`, standard input when it is empty or "-". Returns the exit status; throws
+// BadInput for options that exclude each other.
+int runAdif(std::string_view file, const AdifOptions& options, bool json);
 
 }  // namespace tarvel::calc

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/console.hpp"
+#include "calc/messages.hpp"
 #include "calc/number_text.hpp"
 
 namespace tarvel::calc {
@@ -95,10 +96,6 @@ std::string place(adif::Where where) {
   const std::string record =
       where.record == 0 ? "en-tête" : "enregistrement " + std::to_string(where.record);
   return record + ", octet " + std::to_string(where.offset) + " : ";
-}
-
-void writeErrorLine(const std::string& message) {
-  writeText(Stream::Error, "tarvel-calc: " + message + "\n");
 }
 
 // The length of the valid UTF-8 sequence at `at`, 0 when none begins there.
@@ -216,7 +213,7 @@ void LogMessages::fault(const adif::Fault& fault) {
   const FaultText& text = entryFor(kFaultTexts, fault.kind);
   std::string message = place(fault.where) + std::string(text.before);
   if (!fault.text.empty()) message += quoted(fault.text);
-  writeErrorLine(message + std::string(text.after));
+  writeError(message + std::string(text.after));
 }
 
 void LogMessages::warning(const adif::Warning& warning) {
@@ -228,7 +225,7 @@ void LogMessages::warning(const adif::Warning& warning) {
     message += std::string(warning.name) + " " + quoted(warning.value) + std::string(text.after) +
                (checking_ ? " : distance non vérifiée" : " : enregistrement laissé tel quel");
   }
-  writeErrorLine(message);
+  writeError(message);
 }
 
 void LogMessages::finding(const adif::Finding& finding) {
@@ -251,7 +248,7 @@ void LogMessages::summary(const adif::Tally& tally, bool overwrite) {
     line += (first ? "" : ", ") + words(value, count.one, count.many);
     first = false;
   }
-  writeErrorLine(line);
+  writeError(line);
 }
 
 }  // namespace tarvel::calc

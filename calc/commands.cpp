@@ -139,6 +139,12 @@ void heading(Operands, const Options& options, ResultLine& line) {
   readHeading(options.rotator, line);
 }
 
+// A log in, a log out (or findings): its output is its own, not a result line.
+int adif(const CommandCall& call) {
+  return runAdif(call.operands.empty() ? "" : call.operands[0], call.options.adif,
+                 call.options.json);
+}
+
 void setPrecision(std::string_view value, Options& options) {
   options.precision = parsePrecision(value);
 }
@@ -158,22 +164,35 @@ void setRotator(std::string_view value, Options& options) {
   options.rotator.address = rotatorAddress(value);
 }
 
+void setMyGrid(std::string_view value, Options& options) {
+  options.adif.myGrid = parseLocator(value);
+}
+template <bool AdifOptions::*flag>
+void setAdifFlag(std::string_view, Options& options) {
+  options.adif.*flag = true;
+}
+
 constexpr OptionSpec kPrecision{"--precision", true, setPrecision};
 constexpr OptionSpec kUnit{"--unit", true, setUnit};
 constexpr OptionSpec kDate{"--date", true, setDate};
 constexpr OptionSpec kLongPath{"--long-path", false, setLongPath};
 constexpr OptionSpec kNoWait{"--no-wait", false, setNoWait};
 constexpr OptionSpec kRotator{"--rotator", true, setRotator};
+constexpr OptionSpec kMyGrid{"--my-grid", true, setMyGrid};
+constexpr OptionSpec kOverwrite{"--overwrite", false, setAdifFlag<&AdifOptions::overwrite>};
+constexpr OptionSpec kCheck{"--check", false, setAdifFlag<&AdifOptions::check>};
+constexpr OptionSpec kInPlace{"--in-place", false, setAdifFlag<&AdifOptions::inPlace>};
 constexpr std::array<const OptionSpec*, 1> kLocatorOptions{&kPrecision};
 constexpr std::array<const OptionSpec*, 1> kPathOptions{&kUnit};
 constexpr std::array<const OptionSpec*, 1> kSunOptions{&kDate};
 constexpr std::array<const OptionSpec*, 3> kRotateOptions{&kLongPath, &kRotator, &kNoWait};
 constexpr std::array<const OptionSpec*, 1> kHeadingOptions{&kRotator};
+constexpr std::array<const OptionSpec*, 4> kAdifOptions{&kMyGrid, &kOverwrite, &kCheck, &kInPlace};
 
 constexpr std::array<const OptionSpec*, 0> kNoOptions{};
 
 // Name, run, fewest and most operands, options, reads line batches, usage line, summary.
-constexpr std::array<CommandSpec, 6> kCommands{{
+constexpr std::array<CommandSpec, 7> kCommands{{
     {"locator", oneLine<locator>, 1, 1, kLocatorOptions, true,
      "locator LAT,LON [--precision 4|6|8|10]",
      "le locator de la position, de 6 caractères par défaut"},
@@ -189,6 +208,10 @@ constexpr std::array<CommandSpec, 6> kCommands{{
      "qu'elle y soit, sauf avec --no-wait"},
     {"heading", oneLine<heading>, 0, 0, kHeadingOptions, false, "heading [--rotator HÔTE[:PORT]]",
      "l'azimut et l'élévation de l'antenne"},
+    {"adif", adif, 0, 1, kAdifOptions, false,
+     "adif [FICHIER] [--my-grid LOCATOR] [--overwrite | --check] [--in-place]",
+     "le journal ADIF (l'entrée standard sans FICHIER) avec la DISTANCE de chaque contact ; "
+     "avec --check, les distances qui ne s'accordent pas avec les locators"},
 }};
 
 }  // namespace

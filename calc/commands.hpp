@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/adif_command.hpp"
 #include "calc/operands.hpp"
 #include "calc/rotator_command.hpp"
 
@@ -20,6 +21,7 @@ struct Options {
   Unit unit{"km", 1};
   std::chrono::sys_days date{};
   RotatorOptions rotator;
+  AdifOptions adif;
 };
 
 // An option of one or more commands: a flag, or one with a value (`--unit mi`, `--unit=mi`).

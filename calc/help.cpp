@@ -101,7 +101,8 @@ std::string helpText() {
                 "Les distances sont prises sur la sphère de la fenêtre (rayon " + radius() +
                     " km), les azimuts depuis le nord vrai. Code de sortie : 0 si tout va bien, "
                     "2 si une entrée est invalide, 1 si l'écriture échoue, 3 pour une erreur du "
-                    "rotator, 130 ou 143 quand Ctrl+C ou SIGTERM a arrêté l'antenne.",
+                    "rotator ou quand adif --check trouve des distances en désaccord, 130 ou 143 "
+                    "quand Ctrl+C ou SIGTERM a arrêté l'antenne.",
                 0);
   return out;
 }

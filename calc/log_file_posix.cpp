@@ -18,13 +18,14 @@ struct Reason {
   int error;
   std::string_view text;
 };
-constexpr std::array<Reason, 10> kReasons{{
+constexpr std::array<Reason, 11> kReasons{{
     {ENOENT, "fichier ou dossier introuvable"},
     {ENOTDIR, "un fichier se trouve à la place d'un dossier"},
     {EACCES, "permission refusée"},
     {EPERM, "opération interdite"},
     {EISDIR, "c'est un dossier"},
     {ENOSPC, "plus de place sur le disque"},
+    {EFBIG, "fichier trop grand"},
     {EDQUOT, "quota de disque dépassé"},
     {EROFS, "système de fichiers en lecture seule"},
     {EIO, "erreur d'entrée-sortie"},

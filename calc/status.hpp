@@ -10,6 +10,7 @@ inline constexpr int kSuccess = 0;
 inline constexpr int kWriteFailed = 1;
 inline constexpr int kBadInput = 2;
 inline constexpr int kRotatorFault = 3;  // every fault of the rotator
+inline constexpr int kFindings = 3;      // adif --check found distances that disagree
 // A command an interrupt ended: this and the signal's number, as a shell reports it.
 inline constexpr int kSignalled = 128;
 
