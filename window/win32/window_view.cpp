@@ -205,6 +205,9 @@ void WindowView::bearingShown(std::optional<int> bearing) {
   if (HWND rose = childOf(window_.Shape3)) showBearing(properties_, rose, bearing);
 }
 
+// Filled by the binding's UI Automation notification.
+void WindowView::announce(std::string_view) {}
+
 void WindowView::paintNow() {
   UpdateWindow(handle());
 }
