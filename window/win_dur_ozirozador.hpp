@@ -143,6 +143,9 @@ class WinDurOzirozador : public Form {
   // A function key pressed anywhere in the window: F1 is the help, as the "?" button.
   void functionKey(FunctionKey key);
   void message(std::string_view text, MessageIcon icon);
+  // Has a screen reader say a complete result once, and keeps it for the key that says it again.
+  void announce(std::string sentence);
+  void repeatAnnouncement();
 
  private:
   StationRecord& station(StationSide side) { return side == StationSide::M ? Mon : Son; }
@@ -167,6 +170,7 @@ class WinDurOzirozador : public Form {
   void writeSettings();
 
   std::optional<int> bearingShown_;  // as a screen reader was last told of it
+  std::string lastAnnouncement_;
 };
 
 }  // namespace tarvel
