@@ -1,4 +1,4 @@
-// What the window has a screen reader say by itself, and the last of it said again on request.
+// What the window has a screen reader say by itself, and the last result said again on request.
 #include <utility>
 
 #include "window/win_dur_ozirozador.hpp"
@@ -6,6 +6,7 @@
 namespace tarvel {
 
 void WinDurOzirozador::announce(std::string sentence) {
+  if (ended()) return;
   lastAnnouncement_ = std::move(sentence);
   platform().announce(lastAnnouncement_);
 }
@@ -13,6 +14,10 @@ void WinDurOzirozador::announce(std::string sentence) {
 // Nothing was said yet: there is nothing to repeat.
 void WinDurOzirozador::repeatAnnouncement() {
   if (!lastAnnouncement_.empty()) platform().announce(lastAnnouncement_);
+}
+
+void WinDurOzirozador::notify(std::string_view notice) {
+  if (!ended()) platform().announce(notice);
 }
 
 }  // namespace tarvel
