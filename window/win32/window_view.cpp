@@ -7,6 +7,7 @@
 
 #include "window/model/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
+#include "window/win32/message_loop.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win32/rose_accessible.hpp"
 #include "window/win32/utf16.hpp"
@@ -270,6 +271,9 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // F1 on any control (the message loop sends it).
       window_.functionKey(FunctionKey::F1);
       return TRUE;
+    case kFunctionKeyMessage:
+      window_.functionKey(static_cast<FunctionKey>(wParam));
+      return 0;
     case WM_CLOSE:
       // The program ends from the unload sequence; the window goes when the view does.
       unload();
