@@ -75,8 +75,8 @@ void WinDurOzirozador::calculClicked(StationRecord& station) {
   if (wrote == CalculWrote::Locator)
     announce(spoken::locatorSentence(station.side, station.locator.text()));
   if (wrote == CalculWrote::Coordinates) {
-    spoken::ShownPosition shown{{}, station.latitudeHemisphere.text(),
-                                station.longitudeHemisphere.text()};
+    spoken::ShownPosition shown{
+        {}, station.latitudeHemisphere.text(), station.longitudeHemisphere.text()};
     for (std::size_t i = 0; i < shown.fields.size(); ++i)
       shown.fields[i] = station.coordinates[i]->text();
     announce(spoken::positionSentence(station.side, shown));
