@@ -48,7 +48,7 @@ void WinDurOzirozador::coordinateKeyPress(StationSide side, TextField& field, st
     key = key::kSwallowed;
     return;
   }
-  station(side).locator.setText("");
+  emptyLocator(station(side));
   if (key == key::kBackspace) return;
   if (!isDigit(key)) {
     message(kDigitsOnly, MessageIcon::None);

@@ -16,16 +16,23 @@ void WinDurOzirozador::Text_M_Loc_Change() {
 // Entering a hemisphere box counts as touching the coordinates: the station's next Calcul
 // encodes them instead of decoding the old locator.
 void WinDurOzirozador::Comb_M_NS_GotFocus() {
-  Text_M_Loc.setText("");
+  emptyLocator(Mon);
 }
 void WinDurOzirozador::Comb_M_EO_GotFocus() {
-  Text_M_Loc.setText("");
+  emptyLocator(Mon);
 }
 void WinDurOzirozador::Comb_S_NS_GotFocus() {
-  Text_S_Loc.setText("");
+  emptyLocator(Son);
 }
 void WinDurOzirozador::Comb_S_EO_GotFocus() {
-  Text_S_Loc.setText("");
+  emptyLocator(Son);
+}
+
+// A sighted user sees the locator go; a blind one is told, once, when there was one to lose.
+void WinDurOzirozador::emptyLocator(StationRecord& station) {
+  const bool held = !station.locator.text().empty();
+  station.locator.setText("");
+  if (held) notify(spoken::emptiedSentence(station.side));
 }
 
 }  // namespace tarvel

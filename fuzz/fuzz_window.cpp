@@ -1,7 +1,7 @@
 // A stream of user actions on a loaded window: typing, editing keys, pastes, clicks, focus
-// changes, hemisphere choices, timer ticks, actions nested in the needle's sweep and in open
-// message boxes, and closing the window at any of those moments. After every action the window
-// must still keep its rules; any break traps.
+// changes, hemisphere choices, function keys, timer ticks, actions nested in the needle's sweep
+// and in open message boxes, and closing the window at any of those moments. After every action
+// the window must still keep its rules; any break traps.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -42,6 +42,11 @@ constexpr std::array<PushButton W::*, 6> kButtons{&W::Com_M,     &W::Com_M_RAZ, 
                                                   &W::Com_S_Raz, &W::ComDistance, &W::Comhelp};
 
 constexpr std::array<std::string_view, 4> kHemispheres{"Nord", "Sud", "Est", "Ouest"};
+constexpr std::array<FunctionKey, 3> kFunctionKeys{FunctionKey::F1, FunctionKey::F2,
+                                                   FunctionKey::ShiftF1};
+
+// The start of the message that the first distance without my position shows.
+constexpr std::string_view kUnknownOriginStart = "Mon locator n'est pas encore calculé";
 constexpr std::array<EditKey, 5> kEditKeys{EditKey::Delete, EditKey::Home, EditKey::End,
                                            EditKey::Left, EditKey::Right};
 
@@ -62,6 +67,16 @@ bool leadingDigitsWithin(std::string_view text, int limit) {
   while (!digits.empty() && digits.front() == '0')
     digits.remove_prefix(1);
   return digits.size() <= 3 && number_text::numericValue(digits) <= limit;
+}
+
+// A path's sentence up to the warning that may follow it: whole numbers, none negative.
+bool pathSentenceIsSound(std::string_view sentence) {
+  if (!sentence.starts_with("Distance ")) return true;
+  const std::string_view result = sentence.substr(0, sentence.find('.'));
+  for (const std::string_view bad : {"nan", "inf", "NaN", "Inf", "-"}) {
+    if (result.find(bad) != std::string_view::npos) return false;
+  }
+  return true;
 }
 
 bool captionIsSound(std::string_view caption) {
@@ -94,7 +109,10 @@ class Session {
  public:
   Session(const std::uint8_t* data, std::size_t size) : input_(data, size) {
     platform_.onEventLoopPass = [this] { duringSweep(); };
-    platform_.onMessage = [this](const RecordedMessage&) { duringMessage(); };
+    platform_.onMessage = [this](const RecordedMessage& shown) {
+      checkUnknownOrigin(shown);
+      duringMessage();
+    };
   }
 
   void run() {
@@ -172,7 +190,11 @@ class Session {
         window_.Check_Sauve.click();
         break;
       case 8:
-        window_.Label6(1).click();
+        if (input_.next() & 1) {
+          window_.Label6(1).click();
+        } else {
+          window_.functionKey(kFunctionKeys[input_.next() % kFunctionKeys.size()]);
+        }
         break;
       case 9:
         window_.setFocus(*window_.controls()[input_.next() % window_.controls().size()]);
@@ -252,9 +274,26 @@ class Session {
     --depth_;
   }
 
+  // Shown once a run at most, and only while my station has no position.
+  void checkUnknownOrigin(const RecordedMessage& shown) {
+    if (!shown.text.starts_with(kUnknownOriginStart)) return;
+    check(!unknownOriginShown_ && !window_.Lat_Mon.has_value());
+    check(shown.icon == MessageIcon::Exclamation);
+    unknownOriginShown_ = true;
+  }
+
+  // Every sentence a screen reader was told says something, and a path's numbers are sound.
+  void checkAnnouncements() {
+    for (; announcementsChecked_ < platform_.announcements.size(); ++announcementsChecked_) {
+      const std::string& sentence = platform_.announcements[announcementsChecked_];
+      check(!sentence.empty() && pathSentenceIsSound(sentence));
+    }
+  }
+
   // A range check's message is shown while its field still holds the refused value, so the
   // coordinate rule is checked only outside message boxes.
   void checkWindow(bool insideMessage) {
+    checkAnnouncements();
     if (!window_.ended()) {
       check(window_.Com_M_RAZ.enabled() == (window_.Check_Sauve.value() == 0));
     }
@@ -283,6 +322,8 @@ class Session {
   std::optional<long> nestAtPass_;
   bool armedForMessage_ = false;
   int depth_ = 0;
+  bool unknownOriginShown_ = false;
+  std::size_t announcementsChecked_ = 0;
 };
 
 }  // namespace

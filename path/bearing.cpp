@@ -19,8 +19,8 @@ bool same(const LineEnds& a, const LineEnds& b) {
 }  // namespace
 
 // One degree a step, with a pass of the event loop after each so that the user sees the needle
-// turn. Events handled there may start a nested sweep; this one then still ends at the azimuth
-// it read before its first step.
+// turn; a screen reader hears the bearing once, where the needle stops. Events handled there may
+// start a nested sweep; this one then still ends at the azimuth it read before its first step.
 void WinDurOzirozador::Dessine_Angle() {
   const double pi = 4 * std::atan(1.0);
   const double last = Azimut.value_or(0);
@@ -30,10 +30,10 @@ void WinDurOzirozador::Dessine_Angle() {
     Li1.setY1(static_cast<float>(kPivotY));
     Li1.setX2(static_cast<float>(kNeedleLength * std::cos(theta) + kPivotX));
     Li1.setY2(static_cast<float>(kNeedleLength * std::sin(theta) + kPivotY));
-    needleMoved();
     platform().runEventLoopPass();
     if (ended()) return;  // the window was closed during the pass
   }
+  needleStopped();
 }
 
 // Read off the needle as drawn, so that it follows the sweep; y grows downwards. At rest it lies
@@ -56,12 +56,13 @@ void WinDurOzirozador::needleAtRest() {
   Li1.setX2(rest.x2);
   Li1.setY1(rest.y1);
   Li1.setY2(rest.y2);
-  needleMoved();
+  needleStopped();
 }
 
-// A screen reader hears the bearing the needle shows once a whole degree during a sweep, and its
-// rest, after the needle has moved whole: a line half moved shows no bearing worth telling.
-void WinDurOzirozador::needleMoved() {
+// Once a degree would flood a screen reader, whose queue then drops what follows, the result's
+// sentence among it: the bearing is told where the needle comes to a stop, at the end of a sweep
+// or at rest, and only when it differs from the one told last.
+void WinDurOzirozador::needleStopped() {
   const std::optional<int> bearing = needleBearing();
   if (ended() || bearing == bearingShown_) return;
   bearingShown_ = bearing;

@@ -46,6 +46,8 @@ void WinDurOzirozador::Heure_du_correspondant() {
     if (hour < 0) hour += kHoursPerDay;
     offsetText = "-" + number_text::wholeNumber(offset);
   }
+  spokenPath_.hour = hour;
+  spokenPath_.minutes = minutes;
   Lab_Heure_Cor.setCaption("Heure : " + number_text::wholeNumber(hour) + ":" + minutes + "  (" +
                            offsetText + ")");
 }

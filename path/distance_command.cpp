@@ -1,4 +1,6 @@
 // The distance command and its automatic start from the correspondent's locator field.
+#include <utility>
+
 #include "entry/locator_entry.hpp"
 #include "geo/distance_azimuth.hpp"
 #include "window/model/number_text.hpp"
@@ -9,15 +11,41 @@ namespace tarvel {
 namespace {
 
 constexpr std::string_view kIdenticalLocators = "Erreur: les Locators sont identiques.";
+constexpr std::string_view kUnknownOrigin =
+    "Mon locator n'est pas encore calculé : la distance et l'azimut sont comptés depuis la "
+    "latitude 0° et la longitude 0°.";
 
 }  // namespace
 
+// The result is said once it is whole, unless a command nested in the sweep showed a newer one
+// or cleared it: that one has been said already, or there is nothing left to say.
 void WinDurOzirozador::ComDistance_Click() {
+  warnOfUnknownOrigin();
   Gest_Erreur();
   Calcul_Azi_Dist();
+  const long revision = pathRevision_;
   Dessine_Angle();
   Heure_du_correspondant();
   setFocus(Text_S_Loc);
+  if (revision == pathRevision_) announcePath();
+}
+
+// A distance from 0° N 0° E is plainly wrong shown as a real result: said once a run, on screen
+// and with the first result that follows.
+void WinDurOzirozador::warnOfUnknownOrigin() {
+  if (Lat_Mon.has_value() || originWarning_ != OriginWarning::NotShown) return;
+  originWarning_ = OriginWarning::Unsaid;
+  message(kUnknownOrigin, MessageIcon::Exclamation);
+}
+
+void WinDurOzirozador::announcePath() {
+  std::string sentence = spoken::pathSentence(spokenPath_);
+  if (originWarning_ == OriginWarning::Unsaid) {
+    originWarning_ = OriginWarning::Said;
+    sentence += ". ";
+    sentence += kUnknownOrigin;
+  }
+  announce(std::move(sentence));
 }
 
 // Runs the distance command even when the check in Com_S_Click refused the locator: it then
@@ -45,6 +73,9 @@ void WinDurOzirozador::Calcul_Azi_Dist() {
   LabelDistance.setCaption("Distance: " + number_text::wholeNumber(result.kilometres) + " Km");
   Azimut = result.azimuth;
   LabelAzimut.setCaption("Azimut: " + number_text::wholeNumber(result.azimuth) + "°");
+  spokenPath_.kilometres = result.kilometres;
+  spokenPath_.azimuth = result.azimuth;
+  ++pathRevision_;
 }
 
 }  // namespace tarvel

@@ -48,18 +48,39 @@ void WinDurOzirozador::verif_S_Coord() {
 
 // The locator field says which way to compute: from the locator when it holds text, from the
 // coordinates when the user has emptied it by touching them.
-void WinDurOzirozador::calcul(StationRecord& station) {
+WinDurOzirozador::CalculWrote WinDurOzirozador::calcul(StationRecord& station) {
   Loc_Valide = true;
+  CalculWrote wrote = CalculWrote::Nothing;
   if (!station.locator.text().empty()) {
     if (station.side == StationSide::M && utf8::length(station.locator.text()) == 4) {
       Complete_Loc4();
     }
     verify(station);
-    if (!Loc_Valide) return;
-    decode(station);
+    if (!Loc_Valide) return wrote;
+    if (decode(station)) wrote = CalculWrote::Coordinates;
   }
-  if (!station.latitudeDegrees().text().empty()) encode(station);
+  if (!station.latitudeDegrees().text().empty()) {
+    encode(station);
+    if (wrote == CalculWrote::Nothing) wrote = CalculWrote::Locator;
+  }
   Gest_Erreur();
+  return wrote;
+}
+
+// When the locator written starts the distance command, its result is what is heard.
+void WinDurOzirozador::calculClicked(StationRecord& station) {
+  const long revision = pathRevision_;
+  const CalculWrote wrote = calcul(station);
+  if (revision != pathRevision_) return;
+  if (wrote == CalculWrote::Locator)
+    announce(spoken::locatorSentence(station.side, station.locator.text()));
+  if (wrote == CalculWrote::Coordinates) {
+    spoken::ShownPosition shown{
+        {}, station.latitudeHemisphere.text(), station.longitudeHemisphere.text()};
+    for (std::size_t i = 0; i < shown.fields.size(); ++i)
+      shown.fields[i] = station.coordinates[i]->text();
+    announce(spoken::positionSentence(station.side, shown));
+  }
 }
 
 void WinDurOzirozador::Complete_Loc4() {
@@ -87,10 +108,11 @@ void WinDurOzirozador::encode(StationRecord& station) {
   station.locator.setText(locator::textOf(encoding.codes));
 }
 
-void WinDurOzirozador::decode(StationRecord& station) {
+// False when my locator is not six characters long: the message says so, nothing is written.
+bool WinDurOzirozador::decode(StationRecord& station) {
   if (station.side == StationSide::M && utf8::length(station.locator.text()) != 6) {
     message(kTooLongMessage, MessageIcon::Error);
-    return;
+    return false;
   }
   const geo::LocatorDecoding decoded = geo::decodeLocator(locator::codesOf(station.locator.text()));
   if (decoded.longitudeHemisphere)
@@ -103,6 +125,7 @@ void WinDurOzirozador::decode(StationRecord& station) {
                                   lon.degrees, lon.minutes, lon.seconds};
   for (std::size_t i = 0; i < values.size(); ++i)
     station.coordinates[i]->setText(number_text::wholeNumber(values[i]));
+  return true;
 }
 
 void WinDurOzirozador::verify(StationRecord& station) {

@@ -6,11 +6,15 @@
 namespace tarvel {
 namespace {
 
-using Command = void (WinDurOzirozador::*)();
+using Command = void (*)(WinDurOzirozador&);
 
-// F1 is every desktop's help key, and the one way to the help without hunting for "?".
+// F1 is every desktop's help key, and the one way to the help without hunting for "?". F2 says
+// the last result again to a screen reader's user, who cannot glance back at the labels; Shift+F1
+// opens the about message, which otherwise takes a click on the title.
 constexpr std::pair<FunctionKey, Command> kFunctionKeys[] = {
-    {FunctionKey::F1, &WinDurOzirozador::Comhelp_Click},
+    {FunctionKey::F1, [](WinDurOzirozador& window) { window.Comhelp_Click(); }},
+    {FunctionKey::F2, [](WinDurOzirozador& window) { window.repeatAnnouncement(); }},
+    {FunctionKey::ShiftF1, [](WinDurOzirozador& window) { window.Label6_Click(1); }},
 };
 
 }  // namespace
@@ -18,7 +22,7 @@ constexpr std::pair<FunctionKey, Command> kFunctionKeys[] = {
 void WinDurOzirozador::functionKey(FunctionKey key) {
   if (ended()) return;
   for (const auto& [bound, command] : kFunctionKeys) {
-    if (bound == key) (this->*command)();
+    if (bound == key) command(*this);
   }
 }
 

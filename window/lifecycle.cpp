@@ -72,6 +72,7 @@ void WinDurOzirozador::Com_S_Raz_Click() {
   Lab_Heure_Cor.setCaption("Heure:");
   LabelAzimut.setCaption("Azimut :");
   LabelDistance.setCaption("Distance :");
+  ++pathRevision_;  // a sweep running on ends with nothing to say
   Gest_Erreur();
   setFocus(Text_S_Loc);
   needleAtRest();

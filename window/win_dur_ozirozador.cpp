@@ -25,8 +25,10 @@ WinDurOzirozador::WinDurOzirozador(Platform& platform)
 }
 
 void WinDurOzirozador::bindEvents() {
-  Com_M.onClick = [this] { Com_M_Click(); };
-  Com_S.onClick = [this] { Com_S_Click(); };
+  // A user's Calcul says what it wrote; the one at load and the one the correspondent's sixth
+  // character starts do not.
+  Com_M.onClick = [this] { calculClicked(Mon); };
+  Com_S.onClick = [this] { calculClicked(Son); };
   ComDistance.onClick = [this] { ComDistance_Click(); };
   Com_M_RAZ.onClick = [this] { Com_M_RAZ_Click(); };
   Com_S_Raz.onClick = [this] { Com_S_Raz_Click(); };

@@ -8,6 +8,7 @@
 
 #include "window/model/controls.hpp"
 #include "window/model/form.hpp"
+#include "window/spoken_results.hpp"
 #include "window/station_record.hpp"
 
 namespace tarvel {
@@ -140,22 +141,39 @@ class WinDurOzirozador : public Form {
   // reads it ("224°", or empty).
   std::optional<int> needleBearing() const;
   static std::string bearingReading(std::optional<int> bearing);
-  // A function key pressed anywhere in the window: F1 is the help, as the "?" button.
+  // A function key pressed anywhere in the window: F1 is the help, as the "?" button, F2 says
+  // the last result again, Shift+F1 is the about message.
   void functionKey(FunctionKey key);
   void message(std::string_view text, MessageIcon icon);
+  // Has a screen reader say a complete result once, and keeps it for the key that says it again.
+  void announce(std::string sentence);
+  void repeatAnnouncement();
 
  private:
+  // What a Calcul wrote: the coordinates decoded from the locator, the locator encoded from the
+  // coordinates, or neither.
+  enum class CalculWrote { Nothing, Coordinates, Locator };
+  // Whether the message that my station has no position yet was shown, and then said.
+  enum class OriginWarning { NotShown, Unsaid, Said };
+
   StationRecord& station(StationSide side) { return side == StationSide::M ? Mon : Son; }
   void bindEvents();
 
-  void calcul(StationRecord& station);
+  CalculWrote calcul(StationRecord& station);
+  void calculClicked(StationRecord& station);
   void completeFields(StationRecord& station);
   void encode(StationRecord& station);
-  void decode(StationRecord& station);
+  bool decode(StationRecord& station);
   void verify(StationRecord& station);
 
   void needleAtRest();
-  void needleMoved();
+  void needleStopped();
+
+  void warnOfUnknownOrigin();
+  void announcePath();
+  void emptyLocator(StationRecord& station);
+  // Has a screen reader say a notice that is no result: F2 still repeats the last result.
+  void notify(std::string_view notice);
 
   void bindCoordinateFields();
   void coordinateKeyPress(StationSide side, TextField& field, std::int16_t& key);
@@ -167,6 +185,12 @@ class WinDurOzirozador : public Form {
   void writeSettings();
 
   std::optional<int> bearingShown_;  // as a screen reader was last told of it
+  std::string lastAnnouncement_;
+  spoken::PathResult spokenPath_;  // as the distance command last showed it
+  // Counts the path results shown and cleared: a distance command that finds it moved on during
+  // its sweep leaves the saying to the nested command or the clearing that did it.
+  long pathRevision_ = 0;
+  OriginWarning originWarning_ = OriginWarning::NotShown;
 };
 
 }  // namespace tarvel

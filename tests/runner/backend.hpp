@@ -59,6 +59,7 @@ class Backend {
   }
   WinDurOzirozador& window() { return *window_; }
   const std::vector<RecordedMessage>& messages() { return script().messages; }
+  const std::vector<std::string>& announcements() { return script().announcements; }
   bool programEnded() { return script().programEnded; }
   // Run after each pass of the event loop.
   void onEventLoopPass(std::function<void()> hook) { script().onEventLoopPass = std::move(hook); }

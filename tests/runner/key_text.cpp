@@ -32,6 +32,8 @@ const std::map<std::string, Key, std::less<>> kNamedKeys = {
     {"Tab", {Key::Kind::Tab, 0, EditKey::End}},
     {"Shift+Tab", {Key::Kind::BackTab, 0, EditKey::End}},
     {"F1", {Key::Kind::Function, 0, EditKey::End, FunctionKey::F1}},
+    {"F2", {Key::Kind::Function, 0, EditKey::End, FunctionKey::F2}},
+    {"Shift+F1", {Key::Kind::Function, 0, EditKey::End, FunctionKey::ShiftF1}},
 };
 
 Key namedKey(std::string_view name, int line) {

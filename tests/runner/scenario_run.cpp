@@ -118,7 +118,7 @@ class Run {
   };
 
  public:
-  static const std::array<Rule, 24> kCommands;
+  static const std::array<Rule, 26> kCommands;
 
   static const Rule* ruleOf(std::string_view word) {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
@@ -396,6 +396,22 @@ class Run {
       fail(command, "no unchecked message box", quote(messages[checkedMessages_].text));
   }
 
+  // The sentences a screen reader was told since the last of these two checks.
+  void announced(const Command& command) {
+    const auto& told = backend_.announcements();
+    const std::string expected = quote(text(command, 0));
+    if (checkedAnnouncements_ >= told.size()) fail(command, "announced " + expected, "none");
+    const std::string seen = quote(told.back());
+    checkedAnnouncements_ = told.size();
+    if (seen != expected) fail(command, "announced " + expected, seen);
+  }
+
+  void noAnnouncement(const Command& command) {
+    const auto& told = backend_.announcements();
+    if (checkedAnnouncements_ < told.size())
+      fail(command, "no announcement", quote(told[checkedAnnouncements_]));
+  }
+
   void expectFile(const Command& command) {
     const auto path = folder_ / text(command, 0);
     const std::string expected = cp1252::encode(text(command, 1));
@@ -438,11 +454,12 @@ class Run {
   bool loaded_ = false;
   bool unloaded_ = false;
   std::size_t checkedMessages_ = 0;
+  std::size_t checkedAnnouncements_ = 0;
   std::optional<Armed> armed_;
   std::optional<CheckFailed> nestedFailure_;
 };
 
-const std::array<Run::Rule, 24> Run::kCommands{{
+const std::array<Run::Rule, 26> Run::kCommands{{
     {"file", {2, 2}, Phase::Setup, &Run::file},
     {"unreadable", {2, 2}, Phase::Setup, &Run::unreadable},
     {"time", {1, 1}, Phase::Setup, &Run::time},
@@ -465,6 +482,8 @@ const std::array<Run::Rule, 24> Run::kCommands{{
     {"expect-list", {1, -1}, Phase::Open, &Run::expectList},
     {"msg", {2, 2}, Phase::OpenOrClosed, &Run::message},
     {"no-msg", {0, 0}, Phase::OpenOrClosed, &Run::noMessage},
+    {"announced", {1, 1}, Phase::Open, &Run::announced},
+    {"no-announcement", {0, 0}, Phase::Open, &Run::noAnnouncement},
     {"expect-file", {2, 2}, Phase::Setup, &Run::expectFile},
     {"ended", {0, 0}, Phase::OpenOrClosed, &Run::ended},
 }};

@@ -36,6 +36,8 @@ struct PlatformScript {
   long eventLoopPasses = 0;
   // Every bearing the window told a screen reader of, in order.
   std::vector<std::optional<int>> bearingsShown;
+  // The sentences a screen reader was told, in order.
+  std::vector<std::string> announcements;
   bool programEnded = false;
 
   // Files whose reading fails (their paths made lexically normal).
@@ -63,6 +65,10 @@ class Scripted : public Toolkit, public PlatformScript {
   void bearingShown(std::optional<int> bearing) override {
     Toolkit::bearingShown(bearing);
     bearingsShown.push_back(bearing);
+  }
+  void announce(std::string_view sentence) override {
+    Toolkit::announce(sentence);
+    announcements.emplace_back(sentence);
   }
   TimeOfDay timeOfDay() override { return time; }
   CalendarDate today() override { return date; }

@@ -59,6 +59,10 @@ void DesktopPlatform::bearingShown(std::optional<int> bearing) {
   if (DesktopView* view = liveView()) view->bearingShown(bearing);
 }
 
+void DesktopPlatform::announce(std::string_view sentence) {
+  if (DesktopView* view = liveView()) view->announce(sentence);
+}
+
 TimeOfDay DesktopPlatform::timeOfDay() {
   const std::tm now = localNow();
   return {now.tm_hour, now.tm_min, now.tm_sec};

@@ -35,6 +35,9 @@ class Platform {
   // The bearing the needle shows changed, in whole degrees (none at rest): a real window tells a
   // screen reader.
   virtual void bearingShown(std::optional<int> bearing) = 0;
+  // A result is complete: a real window has a screen reader say the sentence once, by itself,
+  // whatever holds the focus.
+  virtual void announce(std::string_view sentence) = 0;
 
   virtual TimeOfDay timeOfDay() = 0;
   virtual CalendarDate today() = 0;

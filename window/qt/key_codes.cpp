@@ -15,7 +15,20 @@ FocusMove focusMoveOf(const QKeyEvent& event) {
 }
 
 std::optional<FunctionKey> functionKeyOf(const QKeyEvent& event) {
-  if (event.key() == Qt::Key_F1 && event.modifiers() == Qt::NoModifier) return FunctionKey::F1;
+  struct Binding {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    FunctionKey function;
+  };
+  static constexpr Binding kBindings[] = {
+      {Qt::Key_F1, Qt::NoModifier, FunctionKey::F1},
+      {Qt::Key_F1, Qt::ShiftModifier, FunctionKey::ShiftF1},
+      {Qt::Key_F2, Qt::NoModifier, FunctionKey::F2},
+  };
+  for (const Binding& binding : kBindings) {
+    if (event.key() == binding.key && event.modifiers() == binding.modifiers)
+      return binding.function;
+  }
   return std::nullopt;
 }
 

@@ -13,7 +13,7 @@ enum class FocusMove { None, Forward, Backward };
 
 FocusMove focusMoveOf(const QKeyEvent& event);
 
-// The window's function key a key press is, without a modifier, or none.
+// The window's function key a key press is (F1, F2, Shift+F1; with no other modifier), or none.
 std::optional<FunctionKey> functionKeyOf(const QKeyEvent& event);
 
 // The Windows-1252 code of the character a key press produces (63 for a character outside the

@@ -257,6 +257,9 @@ void WindowView::bearingShown(std::optional<int> bearing) {
   QAccessible::updateAccessibility(&event);
 }
 
+// Filled by the binding's notification object.
+void WindowView::announce(std::string_view) {}
+
 void WindowView::paintNow() {
   canvas_->repaint();
 }

@@ -40,6 +40,7 @@ class WindowView : public QWidget, public DesktopView {
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
   void bearingShown(std::optional<int> bearing) override;
+  void announce(std::string_view sentence) override;
   void paintNow() override;
   void stopClock();
 

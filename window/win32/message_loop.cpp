@@ -1,20 +1,42 @@
 #include "window/win32/message_loop.hpp"
 
+#include <optional>
+
+#include "window/model/controls.hpp"
+
 namespace tarvel::win32 {
 namespace {
 
-// F1 anywhere in the window asks the window for help. Windows makes WM_HELP of it in the focused
-// control's default procedure, Wine does not: the key is turned into the request here, once, and
-// goes no further.
-bool helpRequested(HWND window, const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_F1) return false;
+bool held(int virtualKey) {
+  return (GetKeyState(virtualKey) & 0x8000) != 0;
+}
+
+// The window's function key a key press is, with Shift or no modifier, or none.
+std::optional<FunctionKey> functionKeyOf(const MSG& message) {
+  if (message.message != WM_KEYDOWN || held(VK_CONTROL) || held(VK_MENU)) return std::nullopt;
+  const bool shift = held(VK_SHIFT);
+  if (message.wParam == VK_F1) return shift ? FunctionKey::ShiftF1 : FunctionKey::F1;
+  if (message.wParam == VK_F2 && !shift) return FunctionKey::F2;
+  return std::nullopt;
+}
+
+// A function key anywhere in the window goes to the window, once, and no further. F1 asks for
+// help: Windows makes WM_HELP of it in the focused control's default procedure, Wine does not, so
+// the request is made here; the other keys have a message of the window's own.
+bool functionKeyPressed(HWND window, const MSG& message) {
+  const std::optional<FunctionKey> key = functionKeyOf(message);
+  if (!key) return false;
   if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
-  SendMessageW(window, WM_HELP, 0, 0);
+  if (*key == FunctionKey::F1) {
+    SendMessageW(window, WM_HELP, 0, 0);
+  } else {
+    SendMessageW(window, kFunctionKeyMessage, static_cast<WPARAM>(*key), 0);
+  }
   return true;
 }
 
 void dispatch(HWND window, MSG& message) {
-  if (window && IsWindow(window) && helpRequested(window, message)) return;
+  if (window && IsWindow(window) && functionKeyPressed(window, message)) return;
   if (window && IsWindow(window) && IsDialogMessageW(window, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

@@ -7,6 +7,7 @@
 
 #include "window/model/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
+#include "window/win32/message_loop.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win32/rose_accessible.hpp"
 #include "window/win32/utf16.hpp"
@@ -205,6 +206,9 @@ void WindowView::bearingShown(std::optional<int> bearing) {
   if (HWND rose = childOf(window_.Shape3)) showBearing(properties_, rose, bearing);
 }
 
+// Filled by the binding's UI Automation notification.
+void WindowView::announce(std::string_view) {}
+
 void WindowView::paintNow() {
   UpdateWindow(handle());
 }
@@ -267,6 +271,9 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // F1 on any control (the message loop sends it).
       window_.functionKey(FunctionKey::F1);
       return TRUE;
+    case kFunctionKeyMessage:
+      window_.functionKey(static_cast<FunctionKey>(wParam));
+      return 0;
     case WM_CLOSE:
       // The program ends from the unload sequence; the window goes when the view does.
       unload();

@@ -52,6 +52,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
   void bearingShown(std::optional<int> bearing) override;
+  void announce(std::string_view sentence) override;
   void paintNow() override;
   void stopClock();
 

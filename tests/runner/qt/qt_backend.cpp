@@ -125,7 +125,8 @@ void QtBackend::deliver(const Key& key) {
       QTest::keyClick(&target, Qt::Key_Backtab, Qt::ShiftModifier);
       break;
     case Key::Kind::Function:
-      QTest::keyClick(&target, Qt::Key_F1);
+      QTest::keyClick(&target, key.function == FunctionKey::F2 ? Qt::Key_F2 : Qt::Key_F1,
+                      key.function == FunctionKey::ShiftF1 ? Qt::ShiftModifier : Qt::NoModifier);
       break;
   }
 }

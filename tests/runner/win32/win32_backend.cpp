@@ -202,7 +202,13 @@ void Win32Backend::deliver(const Key& key) {
       postKey(target, VK_TAB);
       break;
     case Key::Kind::Function:
-      postKey(target, VK_F1);
+      if (key.function == FunctionKey::ShiftF1) {
+        const ShiftHeld shift;
+        postKey(target, VK_F1);
+        settle();
+        return;
+      }
+      postKey(target, key.function == FunctionKey::F2 ? VK_F2 : VK_F1);
       break;
     case Key::Kind::BackTab: {
       const ShiftHeld shift;
