@@ -5,6 +5,7 @@
 #include <string>
 
 #include "window/model/controls.hpp"
+#include "window/win32/named_proxy.hpp"
 #include "window/win32/utf16.hpp"
 
 namespace tarvel::win32 {
@@ -29,6 +30,8 @@ void labelOne(const Control& control, HWND input, const Creation& creation) {
   if (!SetWindowPos(label, before ? before : HWND_TOP, 0, 0, 0, 0,
                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW))
     DestroyWindow(label);
+  // Not a field: a proxy that reads no label names it by its own text.
+  if (control.kind() != ControlKind::TextField) nameByPurpose(input, control.design().accessibleName);
 }
 
 }  // namespace
