@@ -38,8 +38,7 @@ TEST_F(ViewTest, EachInputHasItsPurposeJustBeforeItAndItsCaptionBeforeThat) {
   for (const Control* control : window.controls()) {
     if (!child(*control) || !takesItsNameFromALabel(*control)) continue;
     HWND purpose = GetWindow(child(*control), GW_HWNDPREV);
-    EXPECT_EQ(toUtf8(windowText(purpose)), control->design().accessibleName)
-        << control->fullName();
+    EXPECT_EQ(toUtf8(windowText(purpose)), control->design().accessibleName) << control->fullName();
     EXPECT_FALSE(IsWindowVisible(purpose)) << control->fullName();
   }
 }

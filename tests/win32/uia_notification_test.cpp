@@ -52,7 +52,7 @@ TEST_F(ViewTest, TheElementIsAPoliteTextNamedByTheLastSentence) {
   EXPECT_EQ(name.text, kWideSentence);
   const Read type = property(element, UIA_ControlTypePropertyId);
   EXPECT_EQ(type.type, VT_I4);
-  EXPECT_EQ(type.number, 50020);  // UIA_TextControlTypeId
+  EXPECT_EQ(type.number, 50020);                                      // UIA_TextControlTypeId
   EXPECT_EQ(property(element, UIA_LiveSettingPropertyId).number, 1);  // Polite
   // What the provider does not give is the host's: empty, and no failure.
   const Read other = property(element, UIA_AutomationIdPropertyId);
@@ -97,9 +97,9 @@ TEST_F(ViewTest, TheWindowAnswersUiAutomationsQuestionWithTheElement) {
   const bool returns = view.notification().entryPoints().returnRawElementProvider != nullptr;
   EXPECT_EQ(rootObjectOf(announcer) != 0, returns);
   Microsoft::WRL::ComPtr<IAccessible> standard;
-  EXPECT_EQ(AccessibleObjectFromWindow(announcer, OBJID_CLIENT,
-                                       IID_PPV_ARGS(standard.GetAddressOf())),
-            S_OK);
+  EXPECT_EQ(
+      AccessibleObjectFromWindow(announcer, OBJID_CLIENT, IID_PPV_ARGS(standard.GetAddressOf())),
+      S_OK);
 }
 
 // Entry points of the test's: which event is raised, with what, and when the element goes.
@@ -213,8 +213,8 @@ void PrintTo(const MissingCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-class MissingEntryPointsTest : public ViewTest, public ::testing::WithParamInterface<MissingCase> {
-};
+class MissingEntryPointsTest : public ViewTest,
+                               public ::testing::WithParamInterface<MissingCase> {};
 
 // An older Windows, or a library without UI Automation's functions: the window is made, a result
 // is kept for the element and nothing is raised, the questions go to the static control, and the

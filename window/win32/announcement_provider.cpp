@@ -19,8 +19,7 @@ HRESULT text(VARIANT* value, const std::wstring& characters) {
 
 }  // namespace
 
-AnnouncementProvider::AnnouncementProvider(HWND window,
-                                           UiaEntryPoints::HostProviderFromHwnd hostOf)
+AnnouncementProvider::AnnouncementProvider(HWND window, UiaEntryPoints::HostProviderFromHwnd hostOf)
     : window_(window), hostOf_(hostOf) {}
 
 HRESULT AnnouncementProvider::QueryInterface(REFIID interfaceId, void** object) {

@@ -142,8 +142,8 @@ class NamedProxy final : public IAccessible {
 // The standard object of the window, wrapped; 0, for the default handling, when there is none.
 LRESULT namedObject(HWND control, WPARAM wParam, const std::wstring& name) {
   ComPtr<IAccessible> standard;
-  if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT,
-                                       IID_PPV_ARGS(standard.GetAddressOf()))))
+  if (FAILED(
+          CreateStdAccessibleObject(control, OBJID_CLIENT, IID_PPV_ARGS(standard.GetAddressOf()))))
     return 0;
   ComPtr<IAccessible> named;
   named.Attach(new NamedProxy(std::move(standard), name));
@@ -151,8 +151,8 @@ LRESULT namedObject(HWND control, WPARAM wParam, const std::wstring& name) {
   return FAILED(result) ? 0 : result;
 }
 
-LRESULT CALLBACK namedProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK namedProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR data) {
   auto* name = reinterpret_cast<std::wstring*>(data);
   if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
     if (const LRESULT object = namedObject(control, wParam, *name)) return object;

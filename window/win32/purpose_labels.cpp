@@ -31,7 +31,8 @@ void labelOne(const Control& control, HWND input, const Creation& creation) {
                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW))
     DestroyWindow(label);
   // Not a field: a proxy that reads no label names it by its own text.
-  if (control.kind() != ControlKind::TextField) nameByPurpose(input, control.design().accessibleName);
+  if (control.kind() != ControlKind::TextField)
+    nameByPurpose(input, control.design().accessibleName);
 }
 
 }  // namespace

@@ -61,8 +61,8 @@ void UiaNotification::announce(std::string_view sentence) {
   }
 }
 
-LRESULT CALLBACK UiaNotification::procedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK UiaNotification::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self) {
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(window, &UiaNotification::procedure, kNotificationSubclass);
     auto* notification = reinterpret_cast<UiaNotification*>(self);
