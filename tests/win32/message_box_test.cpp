@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "tests/support/temporary_folder.hpp"
 #include "window/desktop/toolkit_platform.hpp"
@@ -71,6 +74,7 @@ class BoxWatcher : public BaseWindow<BoxWatcher> {
       seen.found = true;
       seen.owner = GetWindow(box, GW_OWNER);
       EnumChildWindows(box, &readChild, reinterpret_cast<LPARAM>(&seen));
+      answeredAt = std::chrono::steady_clock::now();
       if (then_ == Then::PressOk) PostMessageW(box, WM_COMMAND, IDOK, 0);
       if (then_ == Then::CloseTheWindow) PostMessageW(window_, WM_CLOSE, 0, 0);
     } else {
@@ -83,6 +87,7 @@ class BoxWatcher : public BaseWindow<BoxWatcher> {
 
   SeenBox seen;
   bool timedOut = false;
+  std::chrono::steady_clock::time_point answeredAt;
 
  private:
   static constexpr UINT_PTR kLook = 1;
@@ -162,6 +167,57 @@ TEST_F(RealWindowTest, ClosingWhileAMessageBoxIsOpenEndsTheProgram) {
   EXPECT_TRUE(window.ended());
   EXPECT_EQ(FindWindowW(kDialogClass, kCaption), nullptr);
   EXPECT_TRUE(std::filesystem::exists(folder.path() / "SavLoc.ini"));
+}
+
+// Another thread writes into fields, as an automation tool or UI Automation's value pattern does
+// from its own process; the window goes on reading its queue meanwhile.
+class OutsideWriter {
+ public:
+  OutsideWriter(HWND field, std::wstring text)
+      : text_(std::move(text)), thread_([this, field] {
+          SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
+          returnedAt = std::chrono::steady_clock::now();
+          returned = true;
+        }) {}
+  ~OutsideWriter() { thread_.join(); }
+
+  std::atomic<bool> returned{false};
+  std::chrono::steady_clock::time_point returnedAt;
+
+ private:
+  std::wstring text_;
+  std::thread thread_;
+};
+
+// The range message follows the writer's call instead of holding it until OK is pressed.
+TEST_F(RealWindowTest, AWriteFromOutsideReturnsBeforeItsRangeMessageIsAnswered) {
+  BoxWatcher watcher(BoxWatcher::Then::PressOk, view.handle());
+  {
+    OutsideWriter writer(view.childOf(window.Text_M_Lat_Deg), L"999");
+    while (!writer.returned || !(watcher.seen.found || watcher.timedOut)) {
+      handlePendingMessages(view.handle());
+      Sleep(5);
+    }
+    ASSERT_TRUE(watcher.seen.found);
+    EXPECT_LT(writer.returnedAt, watcher.answeredAt);
+  }
+  EXPECT_EQ(watcher.seen.text, L"Erreur : Degrés Latitude de 0 à 89");
+  EXPECT_EQ(window.Text_M_Lat_Deg.text(), "89");
+  EXPECT_EQ(windowText(view.childOf(window.Text_M_Lat_Deg)), L"89");
+}
+
+// The sixth character's result, as from the keyboard.
+TEST_F(RealWindowTest, ALocatorWrittenFromOutsideBringsItsResult) {
+  window.Text_M_Loc.setText("JO20AA");
+  window.Com_M_Click();
+  {
+    OutsideWriter writer(view.childOf(window.Text_S_Loc), L"JN18EU");
+    while (!writer.returned)
+      handlePendingMessages(view.handle());
+  }
+  handlePendingMessages(view.handle());
+  EXPECT_EQ(window.Text_S_Loc.text(), "JN18EU");
+  EXPECT_EQ(window.LabelDistance.caption(), "Distance: 177 Km");
 }
 
 // Windows refusing one part of the window, as it does when the session is out of handles.

@@ -40,6 +40,9 @@ LRESULT WindowView::fieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM 
     case WM_CHAR:
       if (typed(edit, wParam)) return 0;
       break;
+    case WM_SETTEXT:
+      if (InSendMessage()) return setFromOutside(edit, wParam, lParam);
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(edit, &WindowView::fieldProcedure, kFieldSubclass);
       break;
@@ -65,6 +68,31 @@ bool WindowView::typed(HWND edit, WPARAM unit) {
                              },
                              [](auto&) { return false; },
                          });
+}
+
+// Another thread or program (an automation tool, UI Automation's value pattern through the edit
+// control's proxy) writes the whole text: the edit control takes it at once and the writer's call
+// returns, then the model's change handler sees it, as a paste, from the window's own queue.
+LRESULT WindowView::setFromOutside(HWND edit, WPARAM wParam, LPARAM lParam) {
+  ++showing_;  // its EN_CHANGE is left for the posted message
+  const LRESULT result = DefSubclassProc(edit, WM_SETTEXT, wParam, lParam);
+  --showing_;
+  if (result && !PostMessageW(handle(), kEditedFromOutside, 0, reinterpret_cast<LPARAM>(edit))) {
+    // The queue is full: the field shows the model's text again rather than one it never saw.
+    if (Control* control = controlOf(edit)) sync(*control);
+  }
+  return result;
+}
+
+void WindowView::editedFromOutside(HWND edit) {
+  Control* control = controlOf(edit);
+  if (!control || window_.ended()) return;
+  visit(*control, Overloaded{
+                      [&](TextField& field) {
+                        field.editedByUser(toUtf8(windowText(edit)), selectionOf(edit).start);
+                      },
+                      [](auto&) {},
+                  });
 }
 
 void WindowView::command(HWND child, WORD notification) {

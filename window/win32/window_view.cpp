@@ -8,6 +8,7 @@
 #include "window/model/control_visit.hpp"
 #include "window/win32/child_windows.hpp"
 #include "window/win32/message_loop.hpp"
+#include "window/win32/purpose_labels.hpp"
 #include "window/win32/resource_ids.h"
 #include "window/win32/rose_accessible.hpp"
 #include "window/win32/utf16.hpp"
@@ -56,6 +57,8 @@ WindowView::WindowView(WinDurOzirozador& window, const Creation& creation)
     layout_.fitFrame(handle(), kFrameStyle, kFrameExtendedStyle);
     icons_.load(handle(), layout_.dpi());
     createChildren();
+    labelByPurpose(children_, creation_);
+    notification_ = std::make_unique<UiaNotification>(handle(), creation_);
   } catch (const CreationFailed&) {
     destroy();
     throw;
@@ -206,8 +209,9 @@ void WindowView::bearingShown(std::optional<int> bearing) {
   if (HWND rose = childOf(window_.Shape3)) showBearing(properties_, rose, bearing);
 }
 
-// Filled by the binding's UI Automation notification.
-void WindowView::announce(std::string_view) {}
+void WindowView::announce(std::string_view sentence) {
+  if (notification_) notification_->announce(sentence);
+}
 
 void WindowView::paintNow() {
   UpdateWindow(handle());
@@ -291,6 +295,9 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kShowModelText:
       if (Control* control = controlOf(reinterpret_cast<HWND>(lParam))) sync(*control);
+      return 0;
+    case kEditedFromOutside:
+      editedFromOutside(reinterpret_cast<HWND>(lParam));
       return 0;
     default:
       return defaultHandling(message, wParam, lParam);

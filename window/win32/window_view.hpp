@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <unordered_map>
 
@@ -15,6 +16,7 @@
 #include "window/win32/focus_frame.hpp"
 #include "window/win32/icons.hpp"
 #include "window/win32/layout.hpp"
+#include "window/win32/uia_notification.hpp"
 
 namespace tarvel {
 class WinDurOzirozador;
@@ -60,6 +62,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   // The control a child window belongs to: a combo box's edit and list give their combo box.
   Control* controlOf(HWND child) const;
   long drawingPaints() const { return canvas_.paints(); }
+  const UiaNotification& notification() const { return *notification_; }
 
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -67,6 +70,9 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   // Posted when a combo box's list closes: the list may have written into the edit, in an order
   // Windows does not promise, so the model's text is shown again once the notifications are over.
   static constexpr UINT kShowModelText = WM_APP + 1;
+  // Posted when another thread or program wrote into a field (lParam): its text goes through the
+  // rules once the writer's SendMessage has returned, so that a message box does not hold it.
+  static constexpr UINT kEditedFromOutside = WM_APP + 2;
 
   void createChildren();
   HWND createChild(Control& control, int id);
@@ -87,6 +93,8 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
                                          UINT_PTR, DWORD_PTR view);
   LRESULT fieldMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
   bool typed(HWND edit, WPARAM unit);
+  LRESULT setFromOutside(HWND edit, WPARAM wParam, LPARAM lParam);
+  void editedFromOutside(HWND edit);
   void command(HWND child, WORD notification);
   void fieldNotified(TextField& field, HWND edit, WORD notification);
   void comboNotified(ComboBox& box, HWND combo, WORD notification);
@@ -102,6 +110,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   std::unordered_map<HWND, Control*> controls_;
   AccessibleProperties properties_;
   FocusFrame focusFrame_;
+  std::unique_ptr<UiaNotification> notification_;
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };
