@@ -7,6 +7,7 @@
 
 #include "window/desktop/desktop_platform.hpp"
 #include "window/model/controls_fwd.hpp"
+#include "window/qt/notification.hpp"
 
 namespace tarvel {
 class WinDurOzirozador;
@@ -20,6 +21,7 @@ namespace tarvel::qt {
 
 class Canvas;
 class FocusFrame;
+struct OutsideEdit;
 
 // The real window over the control model, which stays the one source of truth.
 //
@@ -63,11 +65,13 @@ class WindowView : public QWidget, public DesktopView {
   void watch(QObject& object, Control& control);
   bool keyPressed(Control& control, QKeyEvent& event);
   bool fieldKeyPressed(TextField& field, QLineEdit& edit, QKeyEvent& event);
+  void typeFromOutside(TextField& field, const OutsideEdit& edit);
 
   WinDurOzirozador& window_;
   Canvas* canvas_ = nullptr;
   FocusFrame* focusFrame_ = nullptr;
   QTimer clockTimer_;
+  Notification notification_;
   std::unordered_map<const Control*, QWidget*> widgets_;
   std::unordered_map<QObject*, Control*> watched_;
 };
