@@ -33,7 +33,9 @@ struct OutsideEdit;
 // the widget, which then does its own paste or undo; that edit, like a paste from the context
 // menu, comes back through textEdited to the model's change handler. Keys without a character
 // (arrows, Home, End, Delete) are the widget's own and reach the model the same way. F1 goes to
-// the window's function-key entry, whichever widget has the focus.
+// the window's function-key entry, whichever widget has the focus. Text an assistive tool writes
+// through a field's accessible text is typed into the model the same way, a character at a time,
+// from the window's queue once the tool's call has returned.
 class WindowView : public QWidget, public DesktopView {
  public:
   explicit WindowView(WinDurOzirozador& window);
