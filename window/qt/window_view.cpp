@@ -13,9 +13,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include "window/model/code_page.hpp"
 #include "window/model/control_visit.hpp"
 #include "window/qt/canvas.hpp"
 #include "window/qt/design_values.hpp"
+#include "window/qt/field_accessible.hpp"
+#include "window/qt/field_edit.hpp"
 #include "window/qt/focus_frame.hpp"
 #include "window/qt/fonts.hpp"
 #include "window/qt/key_codes.hpp"
@@ -99,15 +102,32 @@ void display(QWidget& widget, const Label& label) {
 
 void display(QWidget&, const PushButton&) {}  // its caption never changes
 
+// Read as a frame, the window's title is spoken as such and the reader's title key finds it.
+QAccessibleInterface* frameFor(const QString&, QObject* object) {
+  if (auto* view = dynamic_cast<WindowView*>(object))
+    return new QAccessibleWidget(view, QAccessible::Window);
+  return nullptr;
+}
+
+// What a tool writes ends at its first line break, as a paste does.
+QString firstLine(const QString& text) {
+  const auto end = std::find_if(text.begin(), text.end(), [](QChar character) {
+    return character == QLatin1Char('\r') || character == QLatin1Char('\n');
+  });
+  return text.first(end - text.begin());
+}
+
 }  // namespace
 
-WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
+WindowView::WindowView(WinDurOzirozador& window) : window_(window), notification_(*this) {
   setObjectName(toQString(design::kWindowName));
   setWindowTitle(toQString(design::kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/tarvel.png")));
   setFixedSize(logical(design::kClientWidth), logical(design::kClientHeight));
   setFont(fontOf(design::kWindowFont));
   QAccessible::installFactory(&RoseAccessible::forObject);
+  QAccessible::installFactory(&FieldAccessible::forObject);
+  QAccessible::installFactory(&frameFor);
   createWidgets();
   clockTimer_.setInterval(window_.Timer1.interval());
   connect(&clockTimer_, &QTimer::timeout, this, [this] { window_.Timer1.tick(); });
@@ -182,8 +202,11 @@ QWidget* WindowView::createButton(PushButton& button) {
 }
 
 QWidget* WindowView::createField(TextField& field) {
-  auto* edit = new QLineEdit(this);
+  auto* edit = new FieldEdit(this);
   edit->setFrame(true);
+  edit->onOutsideEdit = [this, &field](const OutsideEdit& outside) {
+    typeFromOutside(field, outside);
+  };
   if (field.design().alignment == Alignment::Center) edit->setAlignment(Qt::AlignCenter);
   connect(edit, &QLineEdit::textEdited, this, [&field, edit](const QString& text) {
     field.editedByUser(text.toStdString(), static_cast<std::size_t>(edit->cursorPosition()));
@@ -195,6 +218,14 @@ QWidget* WindowView::createField(TextField& field) {
 QWidget* WindowView::createCombo(ComboBox& box) {
   auto* combo = new QComboBox(this);
   combo->setEditable(true);
+  auto* edit = new FieldEdit(combo);
+  combo->setLineEdit(edit);
+  edit->onOutsideEdit = [&box, edit](const OutsideEdit& outside) {
+    if (!box.enabled()) return;
+    QString text = edit->text();
+    text.replace(outside.start, outside.end - outside.start, outside.text);
+    box.editedByUser(firstLine(text).toStdString());
+  };
   combo->setInsertPolicy(QComboBox::NoInsert);
   // The box keeps what was typed: "nord" is no hemisphere. Qt's default completer would finish
   // "n" into "nord" and, on Enter, match it to the item "Nord" whatever the case.
@@ -257,8 +288,9 @@ void WindowView::bearingShown(std::optional<int> bearing) {
   QAccessible::updateAccessibility(&event);
 }
 
-// Filled by the binding's notification object.
-void WindowView::announce(std::string_view) {}
+void WindowView::announce(std::string_view sentence) {
+  notification_.show(toQString(sentence));
+}
 
 void WindowView::paintNow() {
   canvas_->repaint();
@@ -331,6 +363,22 @@ bool WindowView::fieldKeyPressed(TextField& field, QLineEdit& edit, QKeyEvent& e
   if (outcome == KeyOutcome::LeftToWidget) return false;
   if (!window_.ended()) sync(field);
   return true;
+}
+
+// A tool's edit is typed as the user types, so that the lock, the key filter and its refusal,
+// the range check, the hooks and the trigger judge it as they judge the keyboard: the selection
+// it replaces, then each character of its first line, or Delete when it only removes text.
+void WindowView::typeFromOutside(TextField& field, const OutsideEdit& edit) {
+  if (window_.ended() || !field.enabled()) return;
+  const auto start = static_cast<std::size_t>(edit.start);
+  field.select(start, static_cast<std::size_t>(edit.end) - start);
+  const QList<uint> characters = firstLine(edit.text).toUcs4();
+  if (characters.isEmpty() && edit.end > edit.start) field.pressKey(EditKey::Delete);
+  for (const uint character : characters) {
+    field.typeKey(cp1252::fromUnicode(static_cast<char32_t>(character)));
+    if (window_.ended()) return;
+  }
+  sync(field);
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "window/desktop/desktop_platform.hpp"
 #include "window/model/controls_fwd.hpp"
+#include "window/qt/notification.hpp"
 
 namespace tarvel {
 class WinDurOzirozador;
@@ -20,6 +21,7 @@ namespace tarvel::qt {
 
 class Canvas;
 class FocusFrame;
+struct OutsideEdit;
 
 // The real window over the control model, which stays the one source of truth.
 //
@@ -31,7 +33,9 @@ class FocusFrame;
 // the widget, which then does its own paste or undo; that edit, like a paste from the context
 // menu, comes back through textEdited to the model's change handler. Keys without a character
 // (arrows, Home, End, Delete) are the widget's own and reach the model the same way. F1 goes to
-// the window's function-key entry, whichever widget has the focus.
+// the window's function-key entry, whichever widget has the focus. Text an assistive tool writes
+// through a field's accessible text is typed into the model the same way, a character at a time,
+// from the window's queue once the tool's call has returned.
 class WindowView : public QWidget, public DesktopView {
  public:
   explicit WindowView(WinDurOzirozador& window);
@@ -63,11 +67,13 @@ class WindowView : public QWidget, public DesktopView {
   void watch(QObject& object, Control& control);
   bool keyPressed(Control& control, QKeyEvent& event);
   bool fieldKeyPressed(TextField& field, QLineEdit& edit, QKeyEvent& event);
+  void typeFromOutside(TextField& field, const OutsideEdit& edit);
 
   WinDurOzirozador& window_;
   Canvas* canvas_ = nullptr;
   FocusFrame* focusFrame_ = nullptr;
   QTimer clockTimer_;
+  Notification notification_;
   std::unordered_map<const Control*, QWidget*> widgets_;
   std::unordered_map<QObject*, Control*> watched_;
 };
