@@ -72,7 +72,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   static constexpr UINT kShowModelText = WM_APP + 1;
   // Posted when another thread or program wrote into a field (lParam): its text goes through the
   // rules once the writer's SendMessage has returned, so that a message box does not hold it.
-  static constexpr UINT kEditedFromOutside = WM_APP + 2;
+  static constexpr UINT kEditedFromOutside = WM_APP + 3;  // after kFunctionKeyMessage
 
   void createChildren();
   HWND createChild(Control& control, int id);
