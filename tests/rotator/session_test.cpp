@@ -45,7 +45,7 @@ class SessionTest : public ::testing::Test {
 };
 
 TEST_F(SessionTest, ABearingIsSentInTheRotatorsRangeOnceItsRangeAndHeadingAreKnown) {
-  session.point(224.25);
+  session.point(224.2);
   EXPECT_EQ(transport.last(), "open 127.0.0.1:4533");
   session.connected();
   EXPECT_EQ(transport.last(), "\\dump_state\n");
@@ -61,7 +61,7 @@ TEST_F(SessionTest, ABearingIsSentInTheRotatorsRangeOnceItsRangeAndHeadingAreKno
   session.received("-137.000000\n0.000000\n");
   const auto arrival = session.takeArrival();
   ASSERT_TRUE(arrival);
-  EXPECT_NEAR(*arrival, 224.25, 1e-9);
+  EXPECT_NEAR(*arrival, 224.2, 1e-9);
   EXPECT_FALSE(session.takeArrival()) << "told once";
   ASSERT_TRUE(session.heading());
   EXPECT_EQ(session.heading()->azimuth, -137);
