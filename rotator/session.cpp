@@ -10,10 +10,6 @@ namespace tarvel::rotator {
 Session::Session(Address address, Transport& transport)
     : address_(std::move(address)), transport_(transport) {}
 
-Session::~Session() {
-  if (link_ != Link::Closed) transport_.close();
-}
-
 void Session::point(double bearing) {
   wanted_ = bearing;
   stopWanted_ = false;

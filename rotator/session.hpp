@@ -14,6 +14,8 @@ namespace tarvel::rotator {
 // is sent in the rotator's range (\dump_state, asked once a connection), the nearer way from the
 // last heading read. What came of it is read back: the heading, the antenna's arrival, and the
 // first fault since the rotator last answered (later ones are kept quiet until it answers again).
+//
+// The transport outlives nothing it was told: its owner closes it when it goes.
 class Session {
  public:
   using Clock = Transport::Clock;
@@ -21,7 +23,6 @@ class Session {
   Session(Address address, Transport& transport);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
-  ~Session();
 
   // Sends the antenna to a compass bearing; a newer bearing replaces one not yet sent.
   void point(double bearing);

@@ -14,6 +14,7 @@
 #include <iterator>
 
 #include "window/model/control_visit.hpp"
+#include "window/qt/antenna_accessible.hpp"
 #include "window/qt/canvas.hpp"
 #include "window/qt/design_values.hpp"
 #include "window/qt/focus_frame.hpp"
@@ -108,6 +109,7 @@ WindowView::WindowView(WinDurOzirozador& window) : window_(window) {
   setFixedSize(logical(design::kClientWidth), logical(design::kClientHeight));
   setFont(fontOf(design::kWindowFont));
   QAccessible::installFactory(&RoseAccessible::forObject);
+  QAccessible::installFactory(&AntennaAccessible::forObject);
   createWidgets();
   clockTimer_.setInterval(window_.Timer1.interval());
   connect(&clockTimer_, &QTimer::timeout, this, [this] { window_.Timer1.tick(); });
@@ -124,6 +126,10 @@ WindowView::~WindowView() {
 void WindowView::createWidgets() {
   canvas_ = new Canvas(window_, this);
   canvas_->setGeometry(rect());
+  if (!window_.antennaReading().empty()) {
+    antenna_ = new AntennaIndicator(window_, this);
+    antenna_->setGeometry(logical(window_.Shape3.design().box));
+  }
   // Created in this order, the labels lie above the drawing and the inputs above the labels; the
   // inputs come in Tab order.
   std::vector<Control*> order;
@@ -255,6 +261,11 @@ void WindowView::bearingShown(std::optional<int> bearing) {
   if (!QAccessible::isActive()) return;
   QAccessibleValueChangeEvent event(canvas_, bearing ? QVariant(*bearing) : QVariant());
   QAccessible::updateAccessibility(&event);
+}
+
+void WindowView::antennaShown(std::optional<int>) {
+  canvas_->update();
+  if (antenna_) antenna_->changed();
 }
 
 // Filled by the binding's notification object.

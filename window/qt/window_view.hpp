@@ -18,6 +18,7 @@ class QLineEdit;
 
 namespace tarvel::qt {
 
+class AntennaIndicator;
 class Canvas;
 class FocusFrame;
 
@@ -30,8 +31,8 @@ class FocusFrame;
 // replaced one inserts its replacement. Only an unchanged control code such as Ctrl+V goes on to
 // the widget, which then does its own paste or undo; that edit, like a paste from the context
 // menu, comes back through textEdited to the model's change handler. Keys without a character
-// (arrows, Home, End, Delete) are the widget's own and reach the model the same way. F1 goes to
-// the window's function-key entry, whichever widget has the focus.
+// (arrows, Home, End, Delete) are the widget's own and reach the model the same way. F1, F7 and
+// F8 go to the window's function-key entry, whichever widget has the focus.
 class WindowView : public QWidget, public DesktopView {
  public:
   explicit WindowView(WinDurOzirozador& window);
@@ -40,6 +41,7 @@ class WindowView : public QWidget, public DesktopView {
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
   void bearingShown(std::optional<int> bearing) override;
+  void antennaShown(std::optional<int> heading) override;
   void announce(std::string_view sentence) override;
   void paintNow() override;
   void stopClock();
@@ -66,6 +68,7 @@ class WindowView : public QWidget, public DesktopView {
 
   WinDurOzirozador& window_;
   Canvas* canvas_ = nullptr;
+  AntennaIndicator* antenna_ = nullptr;  // with a rotator only
   FocusFrame* focusFrame_ = nullptr;
   QTimer clockTimer_;
   std::unordered_map<const Control*, QWidget*> widgets_;
