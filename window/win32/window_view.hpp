@@ -52,6 +52,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
   void bearingShown(std::optional<int> bearing) override;
+  void antennaShown(std::optional<int> heading) override;
   void announce(std::string_view sentence) override;
   void paintNow() override;
   void stopClock();
@@ -70,6 +71,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
 
   void createChildren();
   HWND createChild(Control& control, int id);
+  void createAntennaReading();
   void enrol(HWND child, Control& control);
   void forget(HWND child);
   void dpiChanged(UINT dpi, const RECT& suggested);
@@ -102,6 +104,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   std::unordered_map<HWND, Control*> controls_;
   AccessibleProperties properties_;
   FocusFrame focusFrame_;
+  HWND antenna_ = nullptr;  // the antenna's reading, with a rotator only
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };
