@@ -93,7 +93,10 @@ std::optional<Command> Session::nextCommand() {
   }
   while (wanted_) {
     if (!limits_) return DumpState{};
-    if (!heading_) return GetPosition{};
+    if (!heading_) {
+      headingWanted_ = false;  // this reading is the one asked for
+      return GetPosition{};
+    }
     const double bearing = *std::exchange(wanted_, std::nullopt);
     if (const auto azimuth = azimuthInRange(bearing, *limits_, heading_->azimuth)) {
       sent_ = *azimuth;
