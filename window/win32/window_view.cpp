@@ -120,10 +120,13 @@ void WindowView::createAntennaReading() {
   const std::string reading = window_.antennaReading();
   if (reading.empty()) return;
   const RECT box = layout_.boxOf(window_.Shape3);
-  antenna_ = creation_.createWindow(0, L"STATIC", toUtf16(reading).c_str(), WS_CHILD | WS_VISIBLE,
+  antenna_ = creation_.createWindow(0, WC_STATICW, toUtf16(reading).c_str(),
+                                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOPREFIX,
                                     box.left, box.top, box.right - box.left, box.bottom - box.top,
                                     handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!antenna_ || !paintsNothing(antenna_)) throw CreationFailed("la lecture de l'antenne");
+  // Beneath the labels, which clip their siblings above them by their rectangles, region or not.
+  SetWindowPos(antenna_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void WindowView::enrol(HWND child, Control& control) {
