@@ -9,19 +9,8 @@ namespace tarvel::scenarios {
 
 // The rotator of a scenario: what the window asked of the network, a line each ("open
 // 127.0.0.1:4533", each command without its newline, "close"), and a clock that moves only when
-// the scenario says. The scenario answers for the network through the window's own entries:
-//
-//   rotator                 (before load) the window has a rotator, at 127.0.0.1:4533
-//   rotator-connect         the connection being opened is made
-//   rotator-reply "BYTES"   bytes come from rotctld
-//   rotator-refuse          the connection being opened is refused: nothing listens
-//   rotator-close           rotctld closes the connection
-//   rotator-wait SECONDS    time passes, and the window's wake comes if it fell due
-//   rotator-sent "LINE"     the oldest line not yet checked is LINE
-//   rotator-quiet           every line sent has been checked
-//   expect-antenna "TEXT"   the rose's antenna reads TEXT ("Antenne 130°", "Antenne
-//                           injoignable"), its needle drawn with a heading only
-//   announced "TEXT"        the last sentence announced is TEXT
+// the scenario says. The scenario answers for the network through the window's own entries; the
+// commands are in README.md beside the runner.
 class ScriptedRotator : public rotator::Transport {
  public:
   void open(const rotator::Address& address) override {
