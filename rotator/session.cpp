@@ -112,6 +112,9 @@ void Session::outcome(const Outcome& result) {
   if (const auto* fault = std::get_if<Fault>(&result)) {
     report(*fault);
     if (endsConnection(fault->kind)) return drop();
+    // A bearing waiting on a refused \dump_state or p would ask again at once, and be refused
+    // again, for ever: it is given up.
+    wanted_.reset();
   } else {
     answered(result);
   }

@@ -179,6 +179,18 @@ TEST_F(SessionTest, LaterFaultsAreQuietUntilTheRotatorAnswersAgain) {
   EXPECT_TRUE(session.takeFault()) << "the rotator had answered in between";
 }
 
+// Regression: a refused \dump_state was asked again at each refusal, a flood that held up the
+// window's message queue under Wine for seconds.
+TEST_F(SessionTest, ABearingWhoseRangeIsRefusedIsGivenUp) {
+  session.point(40);
+  session.connected();
+  EXPECT_EQ(transport.last(), "\\dump_state\n");
+  const std::size_t written = transport.log.size();
+  session.received("RPRT -1\n");
+  EXPECT_EQ(transport.log.size(), written) << transport.last();
+  ASSERT_TRUE(session.takeFault());
+}
+
 TEST_F(SessionTest, ABearingOutsideTheRangeIsToldAndTheConnectionKept) {
   session.point(10);
   session.connected();
