@@ -46,6 +46,16 @@ std::optional<int> WinDurOzirozador::needleBearing() const {
   return static_cast<int>(std::lround(degrees < 0 ? degrees + 360 : degrees));
 }
 
+// From the needle's pivot, as long, at the heading last read.
+std::optional<LineEnds> WinDurOzirozador::antennaNeedle() const {
+  if (!antennaHeading_) return std::nullopt;
+  const double pi = 4 * std::atan(1.0);
+  const double theta = (*antennaHeading_ - 90) * (pi / 180);
+  return LineEnds{static_cast<float>(kPivotX), static_cast<float>(kPivotY),
+                  static_cast<float>(kNeedleLength * std::cos(theta) + kPivotX),
+                  static_cast<float>(kNeedleLength * std::sin(theta) + kPivotY)};
+}
+
 std::string WinDurOzirozador::bearingReading(std::optional<int> bearing) {
   return bearing ? number_text::wholeNumber(*bearing) + "°" : std::string();
 }

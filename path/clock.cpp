@@ -20,6 +20,7 @@ std::string_view piece(std::string_view text, std::size_t start, std::size_t len
 
 void WinDurOzirozador::Timer1_Timer() {
   LabHeure.setCaption(path::hhmmss(platform().timeOfDay()));
+  readAntenna();
 }
 
 void WinDurOzirozador::Decalage() {

@@ -20,14 +20,17 @@ constexpr std::string_view kUnknownOrigin =
 // The result is said once it is whole, unless a command nested in the sweep showed a newer one
 // or cleared it: that one has been said already, or there is nothing left to say.
 void WinDurOzirozador::ComDistance_Click() {
+  ++distanceCommands_;
   warnOfUnknownOrigin();
   Gest_Erreur();
   Calcul_Azi_Dist();
+  pointAntennaAtCorrespondent();
   const long revision = pathRevision_;
   Dessine_Angle();
   Heure_du_correspondant();
   setFocus(Text_S_Loc);
   if (revision == pathRevision_) announcePath();
+  if (--distanceCommands_ == 0) showAntennaFault();
 }
 
 // A distance from 0° N 0° E is plainly wrong shown as a real result: said once a run, on screen

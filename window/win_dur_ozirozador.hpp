@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "rotator/session.hpp"
 #include "window/model/controls.hpp"
 #include "window/model/form.hpp"
 #include "window/spoken_results.hpp"
@@ -149,6 +150,23 @@ class WinDurOzirozador : public Form {
   void announce(std::string sentence);
   void repeatAnnouncement();
 
+  // The antenna rotator, when the user named one (path/antenna.cpp): each distance shown sends
+  // the antenna to the correspondent, and the timer reads where it points. Without it no
+  // connection is ever made.
+  void attachRotator(rotator::Transport& transport, const rotator::Address& address);
+  void antennaLongPath();
+  void antennaStop();
+  // The antenna's needle on the rose, none while no heading is shown; and as a screen reader
+  // reads it ("Antenne 130°", "Antenne injoignable"; empty without a rotator).
+  std::optional<LineEnds> antennaNeedle() const;
+  std::string antennaReading() const;
+  // What the rotator's transport saw, as its toolkit's event loop delivers it.
+  void rotatorConnected();
+  void rotatorReceived(std::string_view bytes);
+  void rotatorClosed();
+  void rotatorFailed(const rotator::Fault& fault);
+  void rotatorWake();
+
  private:
   // What a Calcul wrote: the coordinates decoded from the locator, the locator encoded from the
   // coordinates, or neither.
@@ -175,6 +193,11 @@ class WinDurOzirozador : public Form {
   // Has a screen reader say a notice that is no result: F2 still repeats the last result.
   void notify(std::string_view notice);
 
+  void pointAntennaAtCorrespondent();
+  void readAntenna();
+  void antennaNews();
+  void showAntennaFault();
+
   void bindCoordinateFields();
   void coordinateKeyPress(StationSide side, TextField& field, std::int16_t& key);
   void coordinateRangeCheck(TextField& field, const CoordinateRule& rule);
@@ -191,6 +214,13 @@ class WinDurOzirozador : public Form {
   // its sweep leaves the saying to the nested command or the clearing that did it.
   long pathRevision_ = 0;
   OriginWarning originWarning_ = OriginWarning::NotShown;
+
+  std::optional<rotator::Session> antenna_;
+  std::optional<double> antennaBearing_;  // the short path of the last result sent
+  std::optional<double> antennaHeading_;  // compass degrees, as the rose shows it
+  bool antennaShownOnce_ = false;
+  std::string antennaFault_;  // held until the distance command is over
+  int distanceCommands_ = 0;  // running, nested ones included
 };
 
 }  // namespace tarvel

@@ -34,6 +34,8 @@ const std::map<std::string, Key, std::less<>> kNamedKeys = {
     {"F1", {Key::Kind::Function, 0, EditKey::End, FunctionKey::F1}},
     {"F2", {Key::Kind::Function, 0, EditKey::End, FunctionKey::F2}},
     {"Shift+F1", {Key::Kind::Function, 0, EditKey::End, FunctionKey::ShiftF1}},
+    {"F7", {Key::Kind::Function, 0, EditKey::End, FunctionKey::F7}},
+    {"F8", {Key::Kind::Function, 0, EditKey::End, FunctionKey::F8}},
 };
 
 Key namedKey(std::string_view name, int line) {

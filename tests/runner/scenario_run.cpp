@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <sstream>
 
 #include "tests/runner/key_text.hpp"
+#include "tests/runner/scripted_rotator.hpp"
 #include "window/model/code_page.hpp"
 #include "window/model/control_visit.hpp"
 
@@ -118,7 +120,7 @@ class Run {
   };
 
  public:
-  static const std::array<Rule, 26> kCommands;
+  static const std::array<Rule, 35> kCommands;
 
   static const Rule* ruleOf(std::string_view word) {
     const auto found = std::find_if(kCommands.begin(), kCommands.end(),
@@ -195,6 +197,7 @@ class Run {
     for (const auto& file : unreadable_)
       backend_.makeUnreadable(file);
     window_ = &backend_.window();
+    if (withRotator_) window_->attachRotator(rotator_, {"127.0.0.1", rotator::kDefaultPort});
     loaded_ = true;
     backend_.onEventLoopPass([this] { afterEventLoopPass(); });
     backend_.load();
@@ -245,25 +248,70 @@ class Run {
     if (!step || *step < 1) throw SyntaxError(command.line, "a step counts from 1");
     Command nested{
         command.line, text(command, 1), {command.arguments.begin() + 2, command.arguments.end()}};
-    armed_ = Armed{static_cast<long>(*step), 0, std::move(nested)};
+    armed_.push_back(Armed{static_cast<long>(*step), 0, std::move(nested)});
   }
 
-  // The pass of the event loop inside a sweep: where an armed command runs, nested.
+  // The pass of the event loop inside a sweep: where the armed commands run, nested, each at its
+  // step, in the order they were armed.
   void afterEventLoopPass() {
-    if (!armed_) return;
-    if (++armed_->passes < armed_->step) return;
-    const Command nested = std::move(armed_->command);
-    armed_.reset();
-    try {
-      execute(nested);
-    } catch (const CheckFailed& failure) {
-      if (!nestedFailure_) nestedFailure_ = failure;
+    std::vector<Command> due;
+    for (Armed& armed : armed_) {
+      if (++armed.passes == armed.step) due.push_back(std::move(armed.command));
+    }
+    std::erase_if(armed_, [](const Armed& armed) { return armed.passes >= armed.step; });
+    for (const Command& nested : due) {
+      try {
+        execute(nested);
+      } catch (const CheckFailed& failure) {
+        if (!nestedFailure_) nestedFailure_ = failure;
+      }
     }
   }
   void rethrowNestedFailure() {
     if (nestedFailure_) throw *nestedFailure_;
   }
 
+  // The scripted rotator: the network's side of the exchange.
+  void withRotator(const Command&) { withRotator_ = true; }
+  void rotatorConnect(const Command& command) {
+    if (!rotator_.opened()) fail(command, "a connection being opened", "none");
+    window_->rotatorConnected();
+  }
+  void rotatorReply(const Command& command) {
+    if (!rotator_.opened()) fail(command, "an open connection", "none");
+    window_->rotatorReceived(text(command, 0));
+  }
+  void rotatorRefuse(const Command& command) {
+    if (!rotator_.opened()) fail(command, "a connection being opened", "none");
+    window_->rotatorFailed({.kind = rotator::FaultKind::Unreachable});
+  }
+  void rotatorClose(const Command& command) {
+    if (!rotator_.opened()) fail(command, "an open connection", "none");
+    window_->rotatorClosed();
+  }
+  void rotatorWait(const Command& command) {
+    const auto seconds = parseNumber(text(command, 0));
+    if (!seconds || *seconds < 0) throw SyntaxError(command.line, "a wait is seconds");
+    const auto by = std::chrono::duration_cast<rotator::Transport::Clock::duration>(
+        std::chrono::duration<double>(*seconds));
+    if (rotator_.advance(by)) window_->rotatorWake();
+  }
+  void rotatorSent(const Command& command) {
+    if (checkedSent_ >= rotator_.sent.size()) fail(command, quote(text(command, 0)), "nothing");
+    const std::string& seen = rotator_.sent[checkedSent_++];
+    if (seen != text(command, 0)) fail(command, quote(text(command, 0)), quote(seen));
+  }
+  void rotatorQuiet(const Command& command) {
+    if (checkedSent_ < rotator_.sent.size())
+      fail(command, "nothing more sent", quote(rotator_.sent[checkedSent_]));
+  }
+  void expectAntenna(const Command& command) {
+    const std::string seen = window_->antennaReading();
+    const bool drawn = window_->antennaNeedle().has_value();
+    if (seen != text(command, 0)) fail(command, quote(text(command, 0)), quote(seen));
+    if (drawn != (seen.find("°") != std::string::npos))
+      fail(command, "the antenna's needle drawn with a heading only", drawn ? "drawn" : "none");
+  }
   // Checks.
   void expect(const Command& command) {
     const std::string& target = text(command, 0);
@@ -455,11 +503,14 @@ class Run {
   bool unloaded_ = false;
   std::size_t checkedMessages_ = 0;
   std::size_t checkedAnnouncements_ = 0;
-  std::optional<Armed> armed_;
+  std::vector<Armed> armed_;
   std::optional<CheckFailed> nestedFailure_;
+  bool withRotator_ = false;
+  ScriptedRotator rotator_;
+  std::size_t checkedSent_ = 0;
 };
 
-const std::array<Run::Rule, 26> Run::kCommands{{
+const std::array<Run::Rule, 35> Run::kCommands{{
     {"file", {2, 2}, Phase::Setup, &Run::file},
     {"unreadable", {2, 2}, Phase::Setup, &Run::unreadable},
     {"time", {1, 1}, Phase::Setup, &Run::time},
@@ -486,6 +537,15 @@ const std::array<Run::Rule, 26> Run::kCommands{{
     {"no-announcement", {0, 0}, Phase::Open, &Run::noAnnouncement},
     {"expect-file", {2, 2}, Phase::Setup, &Run::expectFile},
     {"ended", {0, 0}, Phase::OpenOrClosed, &Run::ended},
+    {"rotator", {0, 0}, Phase::Setup, &Run::withRotator},
+    {"rotator-connect", {0, 0}, Phase::Open, &Run::rotatorConnect},
+    {"rotator-reply", {1, 1}, Phase::Open, &Run::rotatorReply},
+    {"rotator-refuse", {0, 0}, Phase::Open, &Run::rotatorRefuse},
+    {"rotator-close", {0, 0}, Phase::Open, &Run::rotatorClose},
+    {"rotator-wait", {1, 1}, Phase::Open, &Run::rotatorWait},
+    {"rotator-sent", {1, 1}, Phase::Open, &Run::rotatorSent},
+    {"rotator-quiet", {0, 0}, Phase::Open, &Run::rotatorQuiet},
+    {"expect-antenna", {1, 1}, Phase::Open, &Run::expectAntenna},
 }};
 
 }  // namespace

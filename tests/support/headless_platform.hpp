@@ -18,6 +18,7 @@ class Screenless : public Platform {
   void giveFocus(const Control&) override {}
   void controlChanged(const Control&) override {}
   void bearingShown(std::optional<int>) override {}
+  void antennaShown(std::optional<int>) override {}
   void announce(std::string_view) override {}
   FileSystem& fileSystem() override { return files_; }
   void endProgram() override {}

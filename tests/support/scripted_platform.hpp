@@ -36,6 +36,8 @@ struct PlatformScript {
   long eventLoopPasses = 0;
   // Every bearing the window told a screen reader of, in order.
   std::vector<std::optional<int>> bearingsShown;
+  // Every antenna heading the rose was told of, in order.
+  std::vector<std::optional<int>> antennaHeadings;
   // The sentences a screen reader was told, in order.
   std::vector<std::string> announcements;
   bool programEnded = false;
@@ -65,6 +67,10 @@ class Scripted : public Toolkit, public PlatformScript {
   void bearingShown(std::optional<int> bearing) override {
     Toolkit::bearingShown(bearing);
     bearingsShown.push_back(bearing);
+  }
+  void antennaShown(std::optional<int> heading) override {
+    Toolkit::antennaShown(heading);
+    antennaHeadings.push_back(heading);
   }
   void announce(std::string_view sentence) override {
     Toolkit::announce(sentence);

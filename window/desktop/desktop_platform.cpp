@@ -59,6 +59,10 @@ void DesktopPlatform::bearingShown(std::optional<int> bearing) {
   if (DesktopView* view = liveView()) view->bearingShown(bearing);
 }
 
+void DesktopPlatform::antennaShown(std::optional<int> heading) {
+  if (DesktopView* view = liveView()) view->antennaShown(heading);
+}
+
 void DesktopPlatform::announce(std::string_view sentence) {
   if (DesktopView* view = liveView()) view->announce(sentence);
 }

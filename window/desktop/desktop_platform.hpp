@@ -19,6 +19,8 @@ class DesktopView {
   virtual void giveFocus(const Control& control) = 0;
   // Tells a screen reader of the bearing the needle now shows, as the rose's value.
   virtual void bearingShown(std::optional<int> bearing) = 0;
+  // Redraws the rose and tells a screen reader of the antenna's new heading.
+  virtual void antennaShown(std::optional<int> heading) = 0;
   // Has a screen reader say the sentence once, as a notification.
   virtual void announce(std::string_view sentence) = 0;
   // Paints the drawing now, not at the next idle moment: each step of a sweep is seen.
@@ -53,6 +55,7 @@ class DesktopPlatform : public Platform {
   void giveFocus(const Control& control) override;
   void controlChanged(const Control& control) override;
   void bearingShown(std::optional<int> bearing) override;
+  void antennaShown(std::optional<int> heading) override;
   void announce(std::string_view sentence) override;
 
   TimeOfDay timeOfDay() override;

@@ -9,6 +9,9 @@ namespace {
 constexpr Rgb kGround{0, 0, 64};
 constexpr Rgb kUncoloured{0, 0, 0};
 constexpr int kOutlineWidth = 1;
+// The antenna's needle: thinner than the bearing's red one, and in a colour of its own.
+constexpr Rgb kAntennaColour{0, 255, 0};
+constexpr int kAntennaWidth = 1;
 
 Segment segmentOf(const Line& line) {
   const ControlDesign& design = line.design();
@@ -34,7 +37,10 @@ Scene of(const WinDurOzirozador& window) {
                                },
                                [](const auto&) {}});
   }
-  scene.needle = {segmentOf(window.Li1), circleOf(window.Shape2, true)};
+  if (const auto antenna = window.antennaNeedle())
+    scene.needle.emplace_back(Segment{*antenna, kAntennaColour, kAntennaWidth});
+  scene.needle.emplace_back(segmentOf(window.Li1));
+  scene.needle.emplace_back(circleOf(window.Shape2, true));
   return scene;
 }
 

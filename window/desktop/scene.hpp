@@ -42,7 +42,8 @@ using Primitive = std::variant<Ground, Globe, Segment, Circle>;
 struct Scene {
   // The ground, the globe, the rose's circle and its lines.
   std::vector<Primitive> beneath;
-  // The bearing needle and its pivot, painted last so that nothing hides them.
+  // The antenna's needle when a heading is shown, the bearing needle and its pivot, painted last
+  // so that nothing hides them.
   std::vector<Primitive> needle;
 };
 

@@ -46,7 +46,7 @@ inline constexpr std::int16_t kEscape = 27;
 }  // namespace key
 
 // Keys without a character that the window answers whichever control holds the focus.
-enum class FunctionKey : std::uint8_t { F1, F2, ShiftF1 };
+enum class FunctionKey : std::uint8_t { F1, F2, ShiftF1, F7, F8 };
 
 class Control {
  public:

@@ -35,6 +35,9 @@ class Platform {
   // The bearing the needle shows changed, in whole degrees (none at rest): a real window tells a
   // screen reader.
   virtual void bearingShown(std::optional<int> bearing) = 0;
+  // The antenna's heading on the rose changed, in whole degrees (none while the rotator cannot be
+  // reached): a real window redraws the rose and tells a screen reader.
+  virtual void antennaShown(std::optional<int> heading) = 0;
   // A result is complete: a real window has a screen reader say the sentence once, by itself,
   // whatever holds the focus.
   virtual void announce(std::string_view sentence) = 0;

@@ -6,17 +6,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
+
+#include "window/desktop/rotator_option.hpp"
 
 namespace tarvel::qt {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tarvel [--help] [--version]\n"
+    "Usage: tarvel [--rotator HOST[:PORT]] [--help] [--version]\n"
     "Maidenhead locator, distance and azimuth between two radio stations.\n"
     "Opens the window; the other arguments are those of Qt programs (-platform...).\n"
     "\n"
-    "  --help     print this help and exit\n"
-    "  --version  print the version and exit\n";
+    "  --rotator HOST[:PORT]  turn the antenna through hamlib's rotctld there (port 4533 by\n"
+    "                         default; else the environment variable TARVEL_ROTATOR)\n"
+    "  --help                 print this help and exit\n"
+    "  --version              print the version and exit\n";
 
 // A message handler is a plain function: what it needs lives here, for the time of the check.
 QtMessageHandler previousHandler = nullptr;
@@ -61,6 +66,14 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
     }
   }
   return std::nullopt;
+}
+
+std::variant<std::optional<rotator::Address>, int> rotatorOfCommandLine(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  auto choice = rotatorOption(arguments, std::getenv("TARVEL_ROTATOR"));
+  if (auto* address = std::get_if<std::optional<rotator::Address>>(&choice)) return *address;
+  std::fprintf(stderr, "tarvel: %s\n", std::get<std::string>(choice).c_str());
+  return 2;
 }
 
 DisplayCheck::DisplayCheck() {

@@ -24,6 +24,8 @@ std::optional<FunctionKey> functionKeyOf(const QKeyEvent& event) {
       {Qt::Key_F1, Qt::NoModifier, FunctionKey::F1},
       {Qt::Key_F1, Qt::ShiftModifier, FunctionKey::ShiftF1},
       {Qt::Key_F2, Qt::NoModifier, FunctionKey::F2},
+      {Qt::Key_F7, Qt::NoModifier, FunctionKey::F7},
+      {Qt::Key_F8, Qt::NoModifier, FunctionKey::F8},
   };
   for (const Binding& binding : kBindings) {
     if (event.key() == binding.key && event.modifiers() == binding.modifiers)

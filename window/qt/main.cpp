@@ -6,11 +6,15 @@
 #include "window/qt/close_on_signals.hpp"
 #include "window/qt/command_line.hpp"
 #include "window/qt/fonts.hpp"
+#include "window/qt/rotator_socket.hpp"
 #include "window/qt/window_view.hpp"
 #include "window/win_dur_ozirozador.hpp"
 
 int main(int argc, char** argv) {
   if (const auto status = tarvel::qt::answerCommandLine(argc, argv)) return *status;
+  const auto rotatorChoice = tarvel::qt::rotatorOfCommandLine(argc, argv);
+  if (const int* status = std::get_if<int>(&rotatorChoice)) return *status;
+  const auto& rotatorAddress = std::get<std::optional<tarvel::rotator::Address>>(rotatorChoice);
   std::optional<tarvel::qt::DisplayCheck> displayCheck{std::in_place};
   QApplication application(argc, argv);
   displayCheck.reset();
@@ -21,6 +25,8 @@ int main(int argc, char** argv) {
 
   tarvel::ToolkitPlatform platform;
   tarvel::WinDurOzirozador window(platform);
+  std::optional<tarvel::qt::RotatorSocket> rotatorSocket;
+  if (rotatorAddress) window.attachRotator(rotatorSocket.emplace(window), *rotatorAddress);
   tarvel::qt::WindowView view(window);
   platform.attach(view);
   const tarvel::qt::CloseOnSignals closeOnSignals([&view] { view.close(); });

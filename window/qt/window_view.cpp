@@ -15,6 +15,7 @@
 
 #include "window/model/code_page.hpp"
 #include "window/model/control_visit.hpp"
+#include "window/qt/antenna_accessible.hpp"
 #include "window/qt/canvas.hpp"
 #include "window/qt/design_values.hpp"
 #include "window/qt/field_accessible.hpp"
@@ -128,6 +129,7 @@ WindowView::WindowView(WinDurOzirozador& window) : window_(window), notification
   QAccessible::installFactory(&RoseAccessible::forObject);
   QAccessible::installFactory(&FieldAccessible::forObject);
   QAccessible::installFactory(&frameFor);
+  QAccessible::installFactory(&AntennaAccessible::forObject);
   createWidgets();
   clockTimer_.setInterval(window_.Timer1.interval());
   connect(&clockTimer_, &QTimer::timeout, this, [this] { window_.Timer1.tick(); });
@@ -144,6 +146,10 @@ WindowView::~WindowView() {
 void WindowView::createWidgets() {
   canvas_ = new Canvas(window_, this);
   canvas_->setGeometry(rect());
+  if (!window_.antennaReading().empty()) {
+    antenna_ = new AntennaIndicator(window_, this);
+    antenna_->setGeometry(logical(window_.Shape3.design().box));
+  }
   // Created in this order, the labels lie above the drawing and the inputs above the labels; the
   // inputs come in Tab order.
   std::vector<Control*> order;
@@ -286,6 +292,11 @@ void WindowView::bearingShown(std::optional<int> bearing) {
   if (!QAccessible::isActive()) return;
   QAccessibleValueChangeEvent event(canvas_, bearing ? QVariant(*bearing) : QVariant());
   QAccessible::updateAccessibility(&event);
+}
+
+void WindowView::antennaShown(std::optional<int>) {
+  canvas_->update();
+  if (antenna_) antenna_->changed();
 }
 
 void WindowView::announce(std::string_view sentence) {

@@ -19,6 +19,7 @@ class QLineEdit;
 
 namespace tarvel::qt {
 
+class AntennaIndicator;
 class Canvas;
 class FocusFrame;
 struct OutsideEdit;
@@ -32,8 +33,8 @@ struct OutsideEdit;
 // replaced one inserts its replacement. Only an unchanged control code such as Ctrl+V goes on to
 // the widget, which then does its own paste or undo; that edit, like a paste from the context
 // menu, comes back through textEdited to the model's change handler. Keys without a character
-// (arrows, Home, End, Delete) are the widget's own and reach the model the same way. F1 goes to
-// the window's function-key entry, whichever widget has the focus. Text an assistive tool writes
+// (arrows, Home, End, Delete) are the widget's own and reach the model the same way. The function
+// keys go to the window's function-key entry, whichever widget has the focus. Text an assistive tool writes
 // through a field's accessible text is typed into the model the same way, a character at a time,
 // from the window's queue once the tool's call has returned.
 class WindowView : public QWidget, public DesktopView {
@@ -44,6 +45,7 @@ class WindowView : public QWidget, public DesktopView {
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
   void bearingShown(std::optional<int> bearing) override;
+  void antennaShown(std::optional<int> heading) override;
   void announce(std::string_view sentence) override;
   void paintNow() override;
   void stopClock();
@@ -71,6 +73,7 @@ class WindowView : public QWidget, public DesktopView {
 
   WinDurOzirozador& window_;
   Canvas* canvas_ = nullptr;
+  AntennaIndicator* antenna_ = nullptr;  // with a rotator only
   FocusFrame* focusFrame_ = nullptr;
   QTimer clockTimer_;
   Notification notification_;

@@ -17,6 +17,8 @@ std::optional<FunctionKey> functionKeyOf(const MSG& message) {
   const bool shift = held(VK_SHIFT);
   if (message.wParam == VK_F1) return shift ? FunctionKey::ShiftF1 : FunctionKey::F1;
   if (message.wParam == VK_F2 && !shift) return FunctionKey::F2;
+  if (message.wParam == VK_F7 && !shift) return FunctionKey::F7;
+  if (message.wParam == VK_F8 && !shift) return FunctionKey::F8;
   return std::nullopt;
 }
 

@@ -3,8 +3,9 @@
 #include <windows.h>
 
 // The thread's message queue, read the way a dialog reads it: Tab and Shift+Tab move the focus
-// between the window's controls (IsDialogMessageW), F1 asks the window for help (WM_HELP), F2 and
-// Shift+F1 go to the window as kFunctionKeyMessage, every other key becomes its character.
+// between the window's controls (IsDialogMessageW), F1 asks the window for help (WM_HELP), F2,
+// Shift+F1, F7 and F8 go to the window as kFunctionKeyMessage, every other key becomes its
+// character.
 namespace tarvel::win32 {
 
 // Sent to the window for a function key other than F1; wParam is the FunctionKey.

@@ -85,6 +85,7 @@ void WindowView::createChildren() {
     if (HWND child = createChild(*control, kFirstChildId + static_cast<int>(place)))
       enrol(child, *control);
   }
+  createAntennaReading();
   layout_.applyFonts(children_);
   for (const auto& [control, child] : children_) {
     const std::string_view name = control->design().accessibleName;
@@ -114,6 +115,21 @@ HWND WindowView::createChild(Control& control, int id) {
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!child) throw CreationFailed("le contrôle " + control.fullName());
   return child;
+}
+
+// With a rotator only: over the rose, a static window that paints nothing, whose text is the
+// antenna's heading as a screen reader reads it. Its name changes with each WM_SETTEXT.
+void WindowView::createAntennaReading() {
+  const std::string reading = window_.antennaReading();
+  if (reading.empty()) return;
+  const RECT box = layout_.boxOf(window_.Shape3);
+  antenna_ = creation_.createWindow(0, WC_STATICW, toUtf16(reading).c_str(),
+                                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_NOPREFIX,
+                                    box.left, box.top, box.right - box.left, box.bottom - box.top,
+                                    handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!antenna_ || !paintsNothing(antenna_)) throw CreationFailed("la lecture de l'antenne");
+  // Beneath the labels, which clip their siblings above them by their rectangles, region or not.
+  SetWindowPos(antenna_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void WindowView::enrol(HWND child, Control& control) {
@@ -207,6 +223,15 @@ void WindowView::giveFocus(const Control& control) {
 
 void WindowView::bearingShown(std::optional<int> bearing) {
   if (HWND rose = childOf(window_.Shape3)) showBearing(properties_, rose, bearing);
+}
+
+void WindowView::antennaShown(std::optional<int>) {
+  invalidateDrawing();
+  if (!antenna_) return;
+  const std::string reading = window_.antennaReading();
+  SetWindowTextW(antenna_, toUtf16(reading).c_str());
+  if (properties_.setValue(antenna_, reading))
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, antenna_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void WindowView::announce(std::string_view sentence) {

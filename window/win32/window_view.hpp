@@ -54,6 +54,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   void sync(const Control& control) override;
   void giveFocus(const Control& control) override;
   void bearingShown(std::optional<int> bearing) override;
+  void antennaShown(std::optional<int> heading) override;
   void announce(std::string_view sentence) override;
   void paintNow() override;
   void stopClock();
@@ -76,6 +77,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
 
   void createChildren();
   HWND createChild(Control& control, int id);
+  void createAntennaReading();
   void enrol(HWND child, Control& control);
   void forget(HWND child);
   void dpiChanged(UINT dpi, const RECT& suggested);
@@ -111,6 +113,7 @@ class WindowView : public BaseWindow<WindowView>, public DesktopView {
   AccessibleProperties properties_;
   FocusFrame focusFrame_;
   std::unique_ptr<UiaNotification> notification_;
+  HWND antenna_ = nullptr;  // the antenna's reading, with a rotator only
   // Above 0 while the binding itself writes into a control, whose notifications are then its own.
   int showing_ = 0;
 };

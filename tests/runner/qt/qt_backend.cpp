@@ -47,6 +47,17 @@ Qt::Key qtKeyOf(EditKey key) {
   return Qt::Key_unknown;
 }
 
+// Shift+F1 is F1 with Shift held.
+Qt::Key qtKeyOf(FunctionKey key) {
+  constexpr std::pair<FunctionKey, Qt::Key> kKeys[] = {{FunctionKey::F2, Qt::Key_F2},
+                                                       {FunctionKey::F7, Qt::Key_F7},
+                                                       {FunctionKey::F8, Qt::Key_F8}};
+  for (const auto& [function, qtKey] : kKeys) {
+    if (function == key) return qtKey;
+  }
+  return Qt::Key_F1;
+}
+
 }  // namespace
 
 namespace {
@@ -125,7 +136,7 @@ void QtBackend::deliver(const Key& key) {
       QTest::keyClick(&target, Qt::Key_Backtab, Qt::ShiftModifier);
       break;
     case Key::Kind::Function:
-      QTest::keyClick(&target, key.function == FunctionKey::F2 ? Qt::Key_F2 : Qt::Key_F1,
+      QTest::keyClick(&target, qtKeyOf(key.function),
                       key.function == FunctionKey::ShiftF1 ? Qt::ShiftModifier : Qt::NoModifier);
       break;
   }

@@ -62,6 +62,16 @@ UINT virtualKeyOf(EditKey key) {
   return 0;
 }
 
+// Shift+F1 is F1 with Shift held.
+UINT virtualKeyOf(FunctionKey key) {
+  constexpr std::pair<FunctionKey, UINT> kKeys[] = {
+      {FunctionKey::F2, VK_F2}, {FunctionKey::F7, VK_F7}, {FunctionKey::F8, VK_F8}};
+  for (const auto& [function, virtualKey] : kKeys) {
+    if (function == key) return virtualKey;
+  }
+  return VK_F1;
+}
+
 // Shift held down for this thread, as IsDialogMessageW reads it for Shift+Tab.
 class ShiftHeld {
  public:
@@ -208,7 +218,7 @@ void Win32Backend::deliver(const Key& key) {
         settle();
         return;
       }
-      postKey(target, key.function == FunctionKey::F2 ? VK_F2 : VK_F1);
+      postKey(target, virtualKeyOf(key.function));
       break;
     case Key::Kind::BackTab: {
       const ShiftHeld shift;
