@@ -15,18 +15,11 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import rotctld  # noqa: E402
+from checks import check, failures  # noqa: E402
 
 TOLERANCE = 2  # degrees: arrived
 TENTH = 0.05 + 1e-9  # a bearing sent to a tenth
 RUN_TIME = 60
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok: " if condition else "FAIL: ") + what)
-    if not condition:
-        failures.append(what)
 
 
 def run(program, arguments, environment=None):

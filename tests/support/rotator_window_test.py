@@ -13,19 +13,12 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import rotctld  # noqa: E402
+from checks import check, failures  # noqa: E402
 
 CORRESPONDENT = "JP32AA"  # from JN18EU, the saved locator
 TOLERANCE = 2  # degrees: arrived
 REPLY_TIME_MS = 2000
 RUN_TIME = 90
-
-failures = []
-
-
-def check(condition, what):
-    print(("ok: " if condition else "FAIL: ") + what)
-    if not condition:
-        failures.append(what)
 
 
 def probe(program, address, milliseconds):
