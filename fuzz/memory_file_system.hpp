@@ -21,6 +21,7 @@ class MemoryFileSystem : public FileSystem {
   bool canCreateFilesIn(const std::filesystem::path&) override { return true; }
   bool exists(const std::filesystem::path& path) override { return files.count(path.string()) > 0; }
   bool isFolder(const std::filesystem::path&) override { return false; }
+  bool isPlainFile(const std::filesystem::path& path) override { return exists(path); }
   bool createFolders(const std::filesystem::path&) override { return true; }
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override {
     return std::make_unique<MemoryAppendFile>(files[file.string()]);
@@ -35,6 +36,11 @@ class MemoryFileSystem : public FileSystem {
   }
   bool syncFolder(const std::filesystem::path&) override { return true; }
   bool remove(const std::filesystem::path& file) override { return files.erase(file.string()) > 0; }
+  // One process, one window at a time: there is nobody to take turns with.
+  std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path&,
+                                         std::chrono::milliseconds) override {
+    return std::make_unique<FolderLock>();
+  }
 
   std::map<std::string, std::string> files;
 

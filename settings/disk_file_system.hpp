@@ -14,10 +14,13 @@ class DiskFileSystem : public FileSystem {
   bool exists(const std::filesystem::path& path) override;
   bool isFolder(const std::filesystem::path& path) override;
   bool createFolders(const std::filesystem::path& folder) override;
+  bool isPlainFile(const std::filesystem::path& path) override;
   std::unique_ptr<AppendFile> openForAppend(const std::filesystem::path& file) override;
   bool replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
   bool syncFolder(const std::filesystem::path& folder) override;
   bool remove(const std::filesystem::path& file) override;
+  std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path& folder,
+                                         std::chrono::milliseconds wait) override;
 };
 
 }  // namespace tarvel

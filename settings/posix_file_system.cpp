@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "settings/settings_folder.hpp"
@@ -51,12 +53,42 @@ struct OpenedToRead {
   ReadStatus status;
 };
 
+bool isRegular(int descriptor, bool singleName) {
+  struct stat status {};
+  return ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+         (!singleName || status.st_nlink == 1);
+}
+
+// O_NONBLOCK: opening a FIFO would wait for a writer; the check after the opening then refuses it,
+// and a device (a link to /dev/zero would be read without end) too.
 OpenedToRead openToRead(const std::filesystem::path& file) {
-  const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor >= 0) return {descriptor, ReadStatus::Ok};
+  const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (descriptor >= 0) {
+    if (isRegular(descriptor, false)) return {descriptor, ReadStatus::Ok};
+    ::close(descriptor);
+    return {-1, ReadStatus::Failed};
+  }
   // ENOTDIR: a file stands in place of one of the folders, so this one cannot exist. EACCES and
   // the like: the file is there, it cannot be read.
   return {-1, errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed};
+}
+
+class PosixFolderLock : public FolderLock {
+ public:
+  explicit PosixFolderLock(int descriptor) : descriptor_(descriptor) {}
+  ~PosixFolderLock() override { ::close(descriptor_); }  // which releases the lock
+  PosixFolderLock(const PosixFolderLock&) = delete;
+  PosixFolderLock& operator=(const PosixFolderLock&) = delete;
+
+ private:
+  int descriptor_;
+};
+
+bool tryLock(int descriptor) {
+  int result = 0;
+  while ((result = ::flock(descriptor, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+  }
+  return result == 0;
 }
 
 ReadStatus readBlocks(int descriptor, const ReadBlock& consume) {
@@ -101,9 +133,21 @@ bool DiskFileSystem::createFolders(const std::filesystem::path& folder) {
   return !error && std::filesystem::is_directory(folder, error);
 }
 
+bool DiskFileSystem::isPlainFile(const std::filesystem::path& path) {
+  struct stat status {};
+  return ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink == 1;
+}
+
+// O_NOFOLLOW: a planted symbolic link is refused, never written through; O_NONBLOCK: a planted
+// FIFO does not hold the close. A hard link is a regular file, refused by its count of names.
 std::unique_ptr<AppendFile> DiskFileSystem::openForAppend(const std::filesystem::path& file) {
-  const int descriptor = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  const int descriptor = ::open(
+      file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
   if (descriptor < 0) return nullptr;
+  if (!isRegular(descriptor, true)) {
+    ::close(descriptor);
+    return nullptr;
+  }
   return std::make_unique<PosixAppendFile>(descriptor);
 }
 
@@ -121,6 +165,23 @@ bool DiskFileSystem::syncFolder(const std::filesystem::path& folder) {
 
 bool DiskFileSystem::remove(const std::filesystem::path& file) {
   return ::unlink(file.c_str()) == 0;
+}
+
+// An advisory lock on the folder itself, opened for reading: nothing new appears in it. The lock
+// goes with the descriptor, when the lock ends or the process does, however it ends.
+std::unique_ptr<FolderLock> DiskFileSystem::lockFolder(const std::filesystem::path& folder,
+                                                       std::chrono::milliseconds wait) {
+  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  while (!tryLock(descriptor)) {
+    if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+      ::close(descriptor);
+      return nullptr;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return std::make_unique<PosixFolderLock>(descriptor);
 }
 
 namespace settings {

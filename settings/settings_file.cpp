@@ -1,5 +1,6 @@
 // Reading my kept locator at load and writing it at exit.
 #include <algorithm>
+#include <chrono>
 #include <optional>
 
 #include "settings/file_system.hpp"
@@ -20,6 +21,9 @@ constexpr std::string_view kSettingsIsFolder =
 constexpr std::string_view kTemporaryIsFolder =
     "Impossible d'enregistrer le locator : le fichier setting.tmp ne peut être écrit, c'est un "
     "dossier.";
+constexpr std::string_view kTemporaryNotPlain =
+    "Impossible d'enregistrer le locator : le fichier setting.tmp ne peut être écrit, c'est un "
+    "lien ou un fichier spécial.";
 constexpr std::string_view kTemporaryFailed =
     "Impossible d'enregistrer le locator : l'écriture du fichier setting.tmp a échoué.";
 constexpr std::string_view kSettingsNotReplaced =
@@ -52,8 +56,24 @@ std::string_view whySaveFailed(FileSystem& files, const std::filesystem::path& f
   const bool onTemporary = result == settings::SaveResult::TemporaryNotWritten;
   const auto file = folder / (onTemporary ? settings::kTemporaryName : settings::kSettingsName);
   if (files.isFolder(file)) return onTemporary ? kTemporaryIsFolder : kSettingsIsFolder;
+  if (onTemporary && files.exists(file) && !files.isPlainFile(file)) return kTemporaryNotPlain;
   if (!files.canCreateFilesIn(folder)) return kFolderProtected;
   return onTemporary ? kTemporaryFailed : kSettingsNotReplaced;
+}
+
+// Another copy closing in the same folder is waited for no longer: a copy that hangs must not
+// keep this one from its own save.
+constexpr std::chrono::milliseconds kLockWait{2000};
+
+// The save, with the folder's lock held so that two copies closing together take their turns,
+// and why it failed, found while the other copy cannot change the folder. Last to save, last to
+// close: its locator is the one kept. None when the locator was kept.
+std::optional<std::string_view> saveInTurn(FileSystem& files, const std::filesystem::path& folder,
+                                           std::string_view line) {
+  const auto lock = files.lockFolder(folder, kLockWait);
+  const auto result = settings::saveSettingsLine(files, folder, line);
+  if (result == settings::SaveResult::Saved) return std::nullopt;
+  return whySaveFailed(files, folder, result);
 }
 
 }  // namespace
@@ -98,15 +118,15 @@ void WinDurOzirozador::writeSettings() {
   const auto folder = chooseSettingsFolder();
   FileSystem& files = platform().fileSystem();
   const std::string line = settings::settingsLine(Check_Sauve.value() == 1, Text_M_Loc.text());
+  std::string why;
   if (!files.createFolders(folder)) {
     const auto inTheWay = fileInTheWay(files, folder);
-    message(inTheWay ? notAFolder(*inTheWay) : std::string(kFolderProtected),
-            MessageIcon::Exclamation);
-    return;
+    why = inTheWay ? notAFolder(*inTheWay) : std::string(kFolderProtected);
+  } else if (const auto failed = saveInTurn(files, folder, line)) {
+    why = *failed;
   }
-  const auto result = settings::saveSettingsLine(files, folder, line);
-  if (result != settings::SaveResult::Saved)
-    message(whySaveFailed(files, folder, result), MessageIcon::Exclamation);
+  saveFailed = !why.empty();
+  if (saveFailed) message(why, MessageIcon::Exclamation);
 }
 
 }  // namespace tarvel

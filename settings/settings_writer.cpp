@@ -26,14 +26,16 @@ std::string lineAfterStaleContent(FileSystem& files, const std::filesystem::path
   return (unfinished ? "\r\n" : "") + std::string(line);
 }
 
-bool writeTemporary(FileSystem& files, const std::filesystem::path& temporary,
-                    std::string_view line) {
+enum class Written { Done, NotOpened, Failed };
+
+Written writeTemporary(FileSystem& files, const std::filesystem::path& temporary,
+                       std::string_view line) {
   const std::string bytes = lineAfterStaleContent(files, temporary, line);
   const auto file = files.openForAppend(temporary);
-  if (!file) return false;
+  if (!file) return Written::NotOpened;
   const bool written = file->write(bytes) && file->sync();
   const bool closed = file->close();
-  return written && closed;
+  return written && closed ? Written::Done : Written::Failed;
 }
 
 }  // namespace
@@ -41,8 +43,11 @@ bool writeTemporary(FileSystem& files, const std::filesystem::path& temporary,
 SaveResult saveSettingsLine(FileSystem& files, const std::filesystem::path& folder,
                             std::string_view line) {
   const auto temporary = folder / kTemporaryName;
-  if (!writeTemporary(files, temporary, line)) {
-    files.remove(temporary);
+  const Written written = writeTemporary(files, temporary, line);
+  if (written != Written::Done) {
+    // What could not be opened is not this run's to remove: a link or a FIFO planted there stays
+    // as it is, for the user to see.
+    if (written == Written::Failed) files.remove(temporary);
     return SaveResult::TemporaryNotWritten;
   }
   if (!files.replace(temporary, folder / kSettingsName)) {

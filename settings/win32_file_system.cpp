@@ -10,6 +10,8 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cwchar>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -63,6 +65,49 @@ UniqueHandle openToRead(const std::filesystem::path& file) {
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+// A file on a disk, not a device or a pipe.
+bool isDiskFile(HANDLE file) {
+  return ::GetFileType(file) == FILE_TYPE_DISK;
+}
+
+// The handle is of a regular file with a single name: no reparse point (a symbolic link or a
+// junction, opened as itself with FILE_FLAG_OPEN_REPARSE_POINT), no folder, no second hard link.
+bool isPlainHandle(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!isDiskFile(file) || !::GetFileInformationByHandle(file, &information)) return false;
+  constexpr DWORD kNotPlain = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY;
+  return (information.dwFileAttributes & kNotPlain) == 0 && information.nNumberOfLinks == 1;
+}
+
+class Win32FolderLock : public FolderLock {
+ public:
+  explicit Win32FolderLock(UniqueHandle mutex) : mutex_(std::move(mutex)) {}
+  ~Win32FolderLock() override { ::ReleaseMutex(mutex_.get()); }
+
+ private:
+  UniqueHandle mutex_;
+};
+
+// The mutex's name from the folder's full path, in capitals since Windows names files without
+// case, and hashed (FNV-1a): a name may not hold a backslash and is at most MAX_PATH long.
+std::wstring lockName(const std::filesystem::path& folder) {
+  std::wstring full(32768, L'\0');
+  const DWORD length = ::GetFullPathNameW(folder.c_str(), static_cast<DWORD>(full.size()),
+                                          full.data(), nullptr);
+  full.resize(length > 0 && length < full.size() ? length : 0);
+  if (full.empty()) full = folder.native();
+  while (full.size() > 3 && (full.back() == L'\\' || full.back() == L'/'))
+    full.pop_back();
+  ::CharUpperBuffW(full.data(), static_cast<DWORD>(full.size()));
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const wchar_t unit : full) {
+    hash = (hash ^ static_cast<std::uint16_t>(unit == L'/' ? L'\\' : unit)) * 1099511628211ull;
+  }
+  wchar_t digits[17];
+  ::swprintf(digits, 17, L"%016llx", static_cast<unsigned long long>(hash));
+  return L"Local\\Tarvel-settings-" + std::wstring(digits);
+}
+
 ReadStatus readBlocks(HANDLE file, const ReadBlock& consume) {
   char block[65536];
   for (;;) {
@@ -78,6 +123,7 @@ ReadStatus readBlocks(HANDLE file, const ReadBlock& consume) {
 ReadStatus DiskFileSystem::read(const std::filesystem::path& file, const ReadBlock& consume) {
   const auto handle = openToRead(file);
   if (!handle) return isMissing(::GetLastError()) ? ReadStatus::Missing : ReadStatus::Failed;
+  if (!isDiskFile(handle.get())) return ReadStatus::Failed;
   return readBlocks(handle.get(), consume);
 }
 
@@ -111,12 +157,23 @@ bool DiskFileSystem::createFolders(const std::filesystem::path& folder) {
   return !error && std::filesystem::is_directory(folder, error);
 }
 
+bool DiskFileSystem::isPlainFile(const std::filesystem::path& path) {
+  // No access asked: the attributes and the count of names are read all the same.
+  const auto handle = owned(::CreateFileW(
+      path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return handle && isPlainHandle(handle.get());
+}
+
 std::unique_ptr<AppendFile> DiskFileSystem::openForAppend(const std::filesystem::path& file) {
   // GENERIC_WRITE rather than FILE_APPEND_DATA alone, which FlushFileBuffers may refuse; the
-  // pointer is put at the end once, and this process is the only writer.
+  // pointer is put at the end once, and this process is the only writer. A reparse point (a
+  // symbolic link planted there) is opened as itself, never followed, and then refused with any
+  // other file that is not plain.
   auto handle = owned(::CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!handle) return nullptr;
+                                    OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!handle || !isPlainHandle(handle.get())) return nullptr;
   if (!::SetFilePointerEx(handle.get(), LARGE_INTEGER{}, nullptr, FILE_END)) return nullptr;
   return std::make_unique<Win32AppendFile>(std::move(handle));
 }
@@ -137,6 +194,17 @@ bool DiskFileSystem::syncFolder(const std::filesystem::path&) {
 
 bool DiskFileSystem::remove(const std::filesystem::path& file) {
   return ::DeleteFileW(file.c_str()) != 0;
+}
+
+// A named mutex rather than a lock file: nothing new appears in the folder, and Windows releases
+// the mutex of a process that ends without releasing it (the next owner sees WAIT_ABANDONED).
+std::unique_ptr<FolderLock> DiskFileSystem::lockFolder(const std::filesystem::path& folder,
+                                                       std::chrono::milliseconds wait) {
+  auto mutex = UniqueHandle(::CreateMutexW(nullptr, FALSE, lockName(folder).c_str()));
+  if (!mutex) return nullptr;
+  const DWORD waited = ::WaitForSingleObject(mutex.get(), static_cast<DWORD>(wait.count()));
+  if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) return nullptr;
+  return std::make_unique<Win32FolderLock>(std::move(mutex));
 }
 
 }  // namespace tarvel

@@ -90,6 +90,7 @@ class WinDurOzirozador : public Form {
   std::string folderPath;           // with its trailing separator, from the load on
   std::string settingsPath;         // from the load on
   bool settingsUnreadable = false;  // the file was there at load but could not be read
+  bool saveFailed = false;          // the close did not keep the locator
 
   StationRecord Mon;
   StationRecord Son;

@@ -38,8 +38,8 @@ namespace {
 
 }  // namespace
 
-void runWindowExit(FileSystem& files, const std::filesystem::path& folder,
-                   std::string_view locator) {
+std::size_t runWindowExit(FileSystem& files, const std::filesystem::path& folder,
+                          std::string_view locator) {
   HeadlessPlatform platform(files, folder, folder / "user");
   WinDurOzirozador window(platform);
   window.Form_Load();
@@ -47,6 +47,7 @@ void runWindowExit(FileSystem& files, const std::filesystem::path& folder,
   retypeMyLocator(window, locator);
   setKeepBox(window, true);
   closeWindow(window);
+  return platform.messages.size();
 }
 
 void saveAndDie(Route route, const std::filesystem::path& folder, std::string_view locator,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <iosfwd>
 #include <string_view>
@@ -28,9 +29,10 @@ inline constexpr int kSurvived =
     3;  // the child's exit status when its kill point was never reached
 inline constexpr int kKilledExitCode = 9;  // TerminateProcess's code on Windows, as for SIGKILL
 
-// Load, retype my locator, check "Sauve" and close, as a user does.
-void runWindowExit(FileSystem& files, const std::filesystem::path& folder,
-                   std::string_view locator);
+// Load, retype my locator, check "Sauve" and close, as a user does. Answers how many messages
+// the window showed.
+std::size_t runWindowExit(FileSystem& files, const std::filesystem::path& folder,
+                          std::string_view locator);
 
 // Saves `locator` by `route` into `folder` and dies at `point`: SIGKILL on Linux, TerminateProcess
 // on Windows, both without any cleanup of the process. Exits with kSurvived when the point never

@@ -10,8 +10,7 @@ std::filesystem::path settingsChild() {
   return settings::programFolder() / L"tarvel_settings_child.exe";
 }
 
-std::optional<unsigned long> runChild(const std::filesystem::path& program,
-                                      const std::vector<std::wstring>& arguments, int seconds) {
+void* startChild(const std::filesystem::path& program, const std::vector<std::wstring>& arguments) {
   std::wstring line = L"\"" + program.wstring() + L"\"";
   for (const auto& argument : arguments)
     line += L" \"" + argument + L"\"";
@@ -20,19 +19,28 @@ std::optional<unsigned long> runChild(const std::filesystem::path& program,
   PROCESS_INFORMATION process{};
   if (!::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-    return std::nullopt;
+    return nullptr;
   ::CloseHandle(process.hThread);
+  return process.hProcess;
+}
+
+std::optional<unsigned long> waitChild(void* process, int seconds) {
+  if (!process) return std::nullopt;
   std::optional<unsigned long> exitCode;
-  if (::WaitForSingleObject(process.hProcess, static_cast<DWORD>(seconds) * 1000) ==
-      WAIT_OBJECT_0) {
+  if (::WaitForSingleObject(process, static_cast<DWORD>(seconds) * 1000) == WAIT_OBJECT_0) {
     DWORD code = 0;
-    if (::GetExitCodeProcess(process.hProcess, &code)) exitCode = code;
+    if (::GetExitCodeProcess(process, &code)) exitCode = code;
   } else {
-    ::TerminateProcess(process.hProcess, 1);
-    ::WaitForSingleObject(process.hProcess, INFINITE);
+    ::TerminateProcess(process, 1);
+    ::WaitForSingleObject(process, INFINITE);
   }
-  ::CloseHandle(process.hProcess);
+  ::CloseHandle(process);
   return exitCode;
+}
+
+std::optional<unsigned long> runChild(const std::filesystem::path& program,
+                                      const std::vector<std::wstring>& arguments, int seconds) {
+  return waitChild(startChild(program, arguments), seconds);
 }
 
 }  // namespace tarvel::test_support

@@ -83,6 +83,15 @@ bool FaultyFileSystem::isFolder(const std::filesystem::path& path) {
   return disk_.isFolder(path);
 }
 
+bool FaultyFileSystem::isPlainFile(const std::filesystem::path& path) {
+  return disk_.isPlainFile(path);
+}
+
+std::unique_ptr<FolderLock> FaultyFileSystem::lockFolder(const std::filesystem::path& folder,
+                                                         std::chrono::milliseconds wait) {
+  return disk_.lockFolder(folder, wait);
+}
+
 bool FaultyFileSystem::createFolders(const std::filesystem::path& folder) {
   std::error_code error;
   if (isReadOnly(folder) && !std::filesystem::is_directory(folder, error)) return false;

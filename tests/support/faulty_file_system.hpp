@@ -47,6 +47,9 @@ class FaultyFileSystem : public FileSystem {
   bool canCreateFilesIn(const std::filesystem::path& folder) override;
   bool exists(const std::filesystem::path& path) override;
   bool isFolder(const std::filesystem::path& path) override;
+  bool isPlainFile(const std::filesystem::path& path) override;
+  std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path& folder,
+                                         std::chrono::milliseconds wait) override;
   bool createFolders(const std::filesystem::path& folder) override;
   ReadStatus read(const std::filesystem::path& file, const ReadBlock& consume) override;
   bool remove(const std::filesystem::path& file) override;

@@ -1,9 +1,12 @@
 #include "window/desktop/desktop_platform.hpp"
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "settings/system_folders.hpp"
+#include "window/win_dur_ozirozador.hpp"
 
 namespace tarvel {
 namespace {
@@ -24,6 +27,10 @@ std::tm localNow() {
 
 DesktopView::~DesktopView() {
   if (platform_) platform_->detach(*this);
+}
+
+void DesktopView::closeUnattended() {
+  if (platform_) platform_->closeUnattended();
 }
 
 DesktopPlatform::~DesktopPlatform() {
@@ -88,6 +95,23 @@ std::filesystem::path DesktopPlatform::userSettingsFolder() {
 void DesktopPlatform::endProgram() {
   ending_ = true;
   leaveEventLoops();
+}
+
+// Character 13 alone ends a line of the program's texts.
+bool DesktopPlatform::toldUnattended(std::string_view text) const {
+  if (!unattended_) return false;
+  std::string line = "tarvel: " + std::string(text) + '\n';
+  for (char& c : line) {
+    if (c == '\r') c = '\n';
+  }
+  // Nothing more can be done for a message that standard error refuses.
+  (void)std::fputs(line.c_str(), stderr);
+  (void)std::fflush(stderr);
+  return true;
+}
+
+int DesktopPlatform::exitStatus(const WinDurOzirozador& window, int loopStatus) const {
+  return unattended_ && window.saveFailed ? 1 : loopStatus;
 }
 
 }  // namespace tarvel

@@ -6,6 +6,7 @@
 namespace tarvel {
 
 class DesktopPlatform;
+class WinDurOzirozador;
 
 // A real window's view of the model, as its platform drives it. A view that goes leaves its
 // platform, which touches nothing of it afterwards.
@@ -29,6 +30,8 @@ class DesktopView {
  protected:
   DesktopView() = default;
   ~DesktopView();
+  // The close now coming is attended by no one (the end of the session): see DesktopPlatform.
+  void closeUnattended();
 
  private:
   friend class DesktopPlatform;
@@ -65,12 +68,21 @@ class DesktopPlatform : public Platform {
   FileSystem& fileSystem() override { return files_; }
   void endProgram() override;
 
+  // The close now coming is attended by no one (a signal, the end of the session): its messages
+  // go to standard error, never into a box that would wait for a click nobody gives.
+  void closeUnattended() { unattended_ = true; }
+  // The exit status after the event loop's `loopStatus`: 1 when an unattended close did not keep
+  // the locator.
+  int exitStatus(const WinDurOzirozador& window, int loopStatus) const;
+
  protected:
   // No control is touched once the program is ending.
   bool ending() const { return ending_; }
   // The attached view while it lasts, ending or not.
   DesktopView* view() const { return view_; }
   DesktopView* liveView() const { return ending_ ? nullptr : view_; }
+  // True, once the message is on standard error, when no one attends the close.
+  bool toldUnattended(std::string_view text) const;
   virtual void handlePendingEvents() = 0;
   // Leaves every running event loop, nested ones (a sweep's pass, a message box) included.
   virtual void leaveEventLoops() = 0;
@@ -79,6 +91,7 @@ class DesktopPlatform : public Platform {
   DiskFileSystem files_;
   DesktopView* view_ = nullptr;
   bool ending_ = false;
+  bool unattended_ = false;
 };
 
 }  // namespace tarvel

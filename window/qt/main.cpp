@@ -29,10 +29,13 @@ int main(int argc, char** argv) {
   if (rotatorAddress) window.attachRotator(rotatorSocket.emplace(window), *rotatorAddress);
   tarvel::qt::WindowView view(window);
   platform.attach(view);
-  const tarvel::qt::CloseOnSignals closeOnSignals([&view] { view.close(); });
+  const tarvel::qt::CloseOnSignals closeOnSignals([&platform, &view] {
+    platform.closeUnattended();
+    view.close();
+  });
   window.Form_Load();
-  if (window.ended()) return 0;
+  if (window.ended()) return platform.exitStatus(window, 0);
   view.show();
   window.show();
-  return QApplication::exec();
+  return platform.exitStatus(window, QApplication::exec());
 }

@@ -24,7 +24,7 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 
 void ToolkitPlatform::showMessage(std::string_view text, MessageIcon icon,
                                   std::string_view caption) {
-  if (ending()) return;
+  if (ending() || toldUnattended(text)) return;
   QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   QMessageBox box(boxIcon(icon), QString::fromUtf8(caption.data(), caption.size()), shown,
@@ -36,8 +36,10 @@ void ToolkitPlatform::handlePendingEvents() {
   QCoreApplication::processEvents();
 }
 
+// exit() rather than quit(), which does nothing before the main loop runs: a close during the
+// load (a signal taken by the message box of an unreadable file) ends the box's loop too.
 void ToolkitPlatform::leaveEventLoops() {
-  QCoreApplication::quit();
+  QCoreApplication::exit(0);
 }
 
 }  // namespace tarvel

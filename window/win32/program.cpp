@@ -61,10 +61,10 @@ int runProgram(int show, const Creation& creation) {
     WindowView view(window, creation);
     platform.attach(view);
     window.Form_Load();
-    if (window.ended()) return 0;
+    if (window.ended()) return platform.exitStatus(window, 0);
     view.show(show);
     window.show();
-    return runMessageLoop(view.handle());
+    return platform.exitStatus(window, runMessageLoop(view.handle()));
   } catch (const CreationFailed& failure) {
     // No window to own the box: it stands alone, with the program's caption.
     showAlone(failure.what());

@@ -40,7 +40,7 @@ HWND windowOf(DesktopView* view) {
 
 void ToolkitPlatform::showMessage(std::string_view text, MessageIcon icon,
                                   std::string_view caption) {
-  if (ending()) return;
+  if (ending() || toldUnattended(text)) return;
   MessageBoxW(windowOf(view()), withLineBreaks(text).c_str(), win32::toUtf16(caption).c_str(),
               MB_OK | boxIcon(icon));
 }

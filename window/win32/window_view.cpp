@@ -309,8 +309,11 @@ LRESULT WindowView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ENDSESSION:
       // Windows is shutting down or logging off and will not send WM_CLOSE: the locator is kept
-      // now or never.
-      if (wParam) unload();
+      // now or never, and no one is there to answer a message box.
+      if (wParam) {
+        closeUnattended();
+        unload();
+      }
       return 0;
     case WM_DESTROY:
       KillTimer(handle(), kClockTimer);
