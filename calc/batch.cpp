@@ -32,7 +32,7 @@ std::size_t splitLine(std::string_view line, std::vector<std::string_view>& word
 
 class Batch : public LineSplitter::Sink {
  public:
-  Batch(const CommandSpec& command, const Options& options)
+  Batch(const CommandEntry& command, const Options& options)
       : command_(command), options_(options), words_(command.mostOperands + 1) {}
 
   void line(long number, std::string_view text) override {
@@ -72,7 +72,7 @@ class Batch : public LineSplitter::Sink {
     writeOk_ = writeError("ligne " + std::to_string(number) + " : " + message) && writeOk_;
   }
 
-  const CommandSpec& command_;
+  const CommandEntry& command_;
   const Options& options_;
   std::vector<std::string_view> words_;
   std::string out_;
@@ -82,7 +82,7 @@ class Batch : public LineSplitter::Sink {
 
 }  // namespace
 
-int runBatch(const CommandSpec& command, const Options& options) {
+int runBatch(const CommandEntry& command, const Options& options) {
   Batch batch(command, options);
   LineSplitter lines(batch);
   std::vector<char> chunk(kChunk);

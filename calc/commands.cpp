@@ -172,27 +172,27 @@ void setAdifFlag(std::string_view, Options& options) {
   options.adif.*flag = true;
 }
 
-constexpr OptionSpec kPrecision{"--precision", true, setPrecision};
-constexpr OptionSpec kUnit{"--unit", true, setUnit};
-constexpr OptionSpec kDate{"--date", true, setDate};
-constexpr OptionSpec kLongPath{"--long-path", false, setLongPath};
-constexpr OptionSpec kNoWait{"--no-wait", false, setNoWait};
-constexpr OptionSpec kRotator{"--rotator", true, setRotator};
-constexpr OptionSpec kMyGrid{"--my-grid", true, setMyGrid};
-constexpr OptionSpec kOverwrite{"--overwrite", false, setAdifFlag<&AdifOptions::overwrite>};
-constexpr OptionSpec kCheck{"--check", false, setAdifFlag<&AdifOptions::check>};
-constexpr OptionSpec kInPlace{"--in-place", false, setAdifFlag<&AdifOptions::inPlace>};
-constexpr std::array<const OptionSpec*, 1> kLocatorOptions{&kPrecision};
-constexpr std::array<const OptionSpec*, 1> kPathOptions{&kUnit};
-constexpr std::array<const OptionSpec*, 1> kSunOptions{&kDate};
-constexpr std::array<const OptionSpec*, 3> kRotateOptions{&kLongPath, &kRotator, &kNoWait};
-constexpr std::array<const OptionSpec*, 1> kHeadingOptions{&kRotator};
-constexpr std::array<const OptionSpec*, 4> kAdifOptions{&kMyGrid, &kOverwrite, &kCheck, &kInPlace};
+constexpr OptionEntry kPrecision{"--precision", true, setPrecision};
+constexpr OptionEntry kUnit{"--unit", true, setUnit};
+constexpr OptionEntry kDate{"--date", true, setDate};
+constexpr OptionEntry kLongPath{"--long-path", false, setLongPath};
+constexpr OptionEntry kNoWait{"--no-wait", false, setNoWait};
+constexpr OptionEntry kRotator{"--rotator", true, setRotator};
+constexpr OptionEntry kMyGrid{"--my-grid", true, setMyGrid};
+constexpr OptionEntry kOverwrite{"--overwrite", false, setAdifFlag<&AdifOptions::overwrite>};
+constexpr OptionEntry kCheck{"--check", false, setAdifFlag<&AdifOptions::check>};
+constexpr OptionEntry kInPlace{"--in-place", false, setAdifFlag<&AdifOptions::inPlace>};
+constexpr std::array<const OptionEntry*, 1> kLocatorOptions{&kPrecision};
+constexpr std::array<const OptionEntry*, 1> kPathOptions{&kUnit};
+constexpr std::array<const OptionEntry*, 1> kSunOptions{&kDate};
+constexpr std::array<const OptionEntry*, 3> kRotateOptions{&kLongPath, &kRotator, &kNoWait};
+constexpr std::array<const OptionEntry*, 1> kHeadingOptions{&kRotator};
+constexpr std::array<const OptionEntry*, 4> kAdifOptions{&kMyGrid, &kOverwrite, &kCheck, &kInPlace};
 
-constexpr std::array<const OptionSpec*, 0> kNoOptions{};
+constexpr std::array<const OptionEntry*, 0> kNoOptions{};
 
 // Name, run, fewest and most operands, options, reads line batches, usage line, summary.
-constexpr std::array<CommandSpec, 7> kCommands{{
+constexpr std::array<CommandEntry, 7> kCommands{{
     {"locator", oneLine<locator>, 1, 1, kLocatorOptions, true,
      "locator LAT,LON [--precision 4|6|8|10]",
      "le locator de la position, de 6 caractères par défaut"},
@@ -216,11 +216,11 @@ constexpr std::array<CommandSpec, 7> kCommands{{
 
 }  // namespace
 
-std::span<const CommandSpec> commandTable() {
+std::span<const CommandEntry> commandTable() {
   return kCommands;
 }
 
-int runCommand(const CommandSpec& command, std::span<const std::string_view> operands,
+int runCommand(const CommandEntry& command, std::span<const std::string_view> operands,
                const Options& options, std::string& out) {
   // A fault halfway leaves the output as it was, so a batch goes on with whole lines only.
   const std::size_t start = out.size();

@@ -25,8 +25,8 @@ struct Options {
 };
 
 // An option of one or more commands: a flag, or one with a value (`--unit mi`, `--unit=mi`).
-// Commands that take the same option point to the same OptionSpec.
-struct OptionSpec {
+// Commands that take the same option point to the same OptionEntry.
+struct OptionEntry {
   std::string_view name;
   bool takesValue;
   // Throws BadInput for a value the option cannot take; a flag is given an empty value.
@@ -40,22 +40,22 @@ struct CommandCall {
   std::string& out;  // its result lines, written out by the program once it returns
 };
 
-struct CommandSpec {
+struct CommandEntry {
   std::string_view name;
   // Returns the exit status; throws BadInput for an operand it cannot use.
   int (*run)(const CommandCall& call);
   std::size_t fewestOperands, mostOperands;
-  std::span<const OptionSpec* const> options;
+  std::span<const OptionEntry* const> options;
   // Given no operands, it reads one operand set a line from standard input, a result a line.
   bool readsLineBatches;
   std::string_view usage;    // its line in --help: the name, the operands and the options
   std::string_view summary;  // what it gives, under that line
 };
 
-std::span<const CommandSpec> commandTable();
+std::span<const CommandEntry> commandTable();
 
 // Runs a command on its operands; on BadInput `out` is left as it was, and the fault goes on.
-int runCommand(const CommandSpec& command, std::span<const std::string_view> operands,
+int runCommand(const CommandEntry& command, std::span<const std::string_view> operands,
                const Options& options, std::string& out);
 
 }  // namespace tarvel::calc

@@ -74,7 +74,7 @@ std::string radius() {
 std::string helpText() {
   std::string out(kUsageLine);
   out += "\nCommandes :\n";
-  for (const CommandSpec& command : commandTable()) {
+  for (const CommandEntry& command : commandTable()) {
     appendWrapped(out, command.usage, kUsageIndent);
     appendWrapped(out, command.summary, kSummaryIndent);
   }

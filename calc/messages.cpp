@@ -26,7 +26,7 @@ int afterWriting(bool written, int status) {
 
 std::string commandNames(std::string_view conjunction, bool lineBatchesOnly) {
   std::vector<std::string_view> names;
-  for (const CommandSpec& command : commandTable()) {
+  for (const CommandEntry& command : commandTable()) {
     if (command.readsLineBatches || !lineBatchesOnly) names.push_back(command.name);
   }
   std::string list;
@@ -37,7 +37,7 @@ std::string commandNames(std::string_view conjunction, bool lineBatchesOnly) {
   return list;
 }
 
-std::string operandCountFault(const CommandSpec& command, std::size_t count) {
+std::string operandCountFault(const CommandEntry& command, std::size_t count) {
   const std::size_t fewest = command.fewestOperands, most = command.mostOperands;
   const std::string range = fewest == most ? "" : "de " + std::to_string(fewest) + " à ";
   return "la commande " + std::string(command.name) + " attend " + range + operands(most) +

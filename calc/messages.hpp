@@ -20,6 +20,6 @@ int afterWriting(bool written, int status);
 std::string commandNames(std::string_view conjunction, bool lineBatchesOnly);
 
 // "la commande path attend 2 opérandes, pas 1", from the command's operand range.
-std::string operandCountFault(const CommandSpec& command, std::size_t count);
+std::string operandCountFault(const CommandEntry& command, std::size_t count);
 
 }  // namespace tarvel::calc

@@ -16,12 +16,12 @@ namespace {
 
 // A command's option as given, checked against the command once it is known.
 struct GivenOption {
-  const OptionSpec* spec;
+  const OptionEntry* entry;
   std::string_view value;
 };
 
 struct Invocation {
-  const CommandSpec* command = nullptr;
+  const CommandEntry* command = nullptr;
   std::vector<std::string_view> operands;
   std::vector<GivenOption> given;
   bool json = false, help = false, version = false;
@@ -43,17 +43,17 @@ bool isOption(std::string_view argument) {
          argument[1] != '.';
 }
 
-const CommandSpec* findCommand(std::string_view name) {
-  for (const CommandSpec& command : commandTable()) {
+const CommandEntry* findCommand(std::string_view name) {
+  for (const CommandEntry& command : commandTable()) {
     if (command.name == name) return &command;
   }
   return nullptr;
 }
 
 // An option of any command: it may come before the command's name.
-const OptionSpec* findOption(std::string_view name) {
-  for (const CommandSpec& command : commandTable()) {
-    for (const OptionSpec* option : command.options) {
+const OptionEntry* findOption(std::string_view name) {
+  for (const CommandEntry& command : commandTable()) {
+    for (const OptionEntry* option : command.options) {
       if (option->name == name) return option;
     }
   }
@@ -64,7 +64,7 @@ const OptionSpec* findOption(std::string_view name) {
 GivenOption optionAt(std::span<const std::string> arguments, std::size_t& i) {
   const std::string_view argument = arguments[i];
   const std::size_t equals = argument.find('=');
-  const OptionSpec* option = findOption(argument.substr(0, equals));
+  const OptionEntry* option = findOption(argument.substr(0, equals));
   if (!option) throw BadInput("option " + quoted(argument) + " inconnue");
   const std::string name(option->name);
   if (!option->takesValue) {
@@ -111,22 +111,22 @@ Invocation invocationOf(std::span<const std::string> arguments) {
 
 // The options of the invocation's command; throws BadInput for one it does not take.
 Options optionsOf(const Invocation& invocation) {
-  const CommandSpec& command = *invocation.command;
+  const CommandEntry& command = *invocation.command;
   Options options;
   options.json = invocation.json;
   options.date = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
   for (const GivenOption& given : invocation.given) {
-    if (std::find(command.options.begin(), command.options.end(), given.spec) ==
+    if (std::find(command.options.begin(), command.options.end(), given.entry) ==
         command.options.end()) {
-      throw BadInput("l'option " + std::string(given.spec->name) +
+      throw BadInput("l'option " + std::string(given.entry->name) +
                      " ne vaut pas pour la commande " + std::string(command.name));
     }
-    given.spec->set(given.value, options);
+    given.entry->set(given.value, options);
   }
   return options;
 }
 
-int runOnce(const CommandSpec& command, std::span<const std::string_view> operands,
+int runOnce(const CommandEntry& command, std::span<const std::string_view> operands,
             const Options& options) {
   std::string out;
   int status = kSuccess;
@@ -159,7 +159,7 @@ int runProgram(std::span<const std::string> arguments) {
   } catch (const BadInput& fault) {
     return usageError(fault.what());
   }
-  const CommandSpec& command = *invocation.command;
+  const CommandEntry& command = *invocation.command;
   const std::size_t count = invocation.operands.size();
   if (count == 0 && command.readsLineBatches) return runBatch(command, options);
   if (count < command.fewestOperands || count > command.mostOperands) {
