@@ -42,27 +42,20 @@ printf '"JN18EU"\r\n' > "$work/SavLoc.ini"
 cat > "$work/shoot.sh" <<'SHOOT'
 #!/bin/bash
 set -eu
+. "$TARVEL_ROOT/scripts/window-shot.sh"
 work=$1 output=$2 program=$3 start=$4 port=$5
 TARVEL_ROTATOR="127.0.0.1:$port" timeout 120 $start "$work/$(basename "$program")" &
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --name '^Tarvel-V1\.1$' 2>/dev/null | head -1) || true
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "the window did not appear within 20 s" >&2; exit 1; }
+wait_for_window
 sleep 2
 # The focus is in the correspondent's locator when the window opens; without a window manager
 # the window must be given the keyboard.
 xdotool windowfocus "$window" 2>/dev/null || true
 xdotool type --delay 100 "kp20le"
 sleep 3.5  # the sweep, then the antenna half-way
-eval "$(xdotool getwindowgeometry --shell "$window")"
-import -window root "$work/screen.png"
-convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output"
+shoot_window "$work" "$output"
 kill %1 2>/dev/null || true
 SHOOT
 chmod +x "$work/shoot.sh"
-timeout -k 10 180 xvfb-run -a -s '-screen 0 1024x768x24' "$work/shoot.sh" "$work" "$output" \
+TARVEL_ROOT="$root" timeout -k 10 180 xvfb-run -a -s '-screen 0 1024x768x24' "$work/shoot.sh" "$work" "$output" \
   "$program" "$start" "$port"
 echo "$output"

@@ -43,25 +43,19 @@ printf '"JN23MH"\r\n' > "$work/SavLoc.ini"
 cat > "$work/shoot.sh" <<'SHOOT'
 #!/bin/bash
 set -eu
+. "$TARVEL_ROOT/scripts/window-shot.sh"
 work=$1
 output=$2
 timeout 120 wine "$work/tarvel.exe" &
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --name '^Tarvel-V1\.1$' 2>/dev/null | head -1) || true
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "the window did not appear within 20 s" >&2; exit 1; }
+wait_for_window
 sleep 1
 # The focus is in the correspondent's locator when the window opens.
 xdotool type --delay 100 "jn18eu"
 sleep 3  # the needle's sweep
-eval "$(xdotool getwindowgeometry --shell "$window")"
-import -window root "$work/screen.png"
-convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output"
+shoot_window "$work" "$output"
 # The program ends with the prefix's wineserver.
 SHOOT
 chmod +x "$work/shoot.sh"
-timeout -k 10 180 xvfb-run -a -s '-screen 0 1024x768x24' "$work/shoot.sh" "$work" "$output"
+TARVEL_ROOT="$root" timeout -k 10 180 xvfb-run -a -s '-screen 0 1024x768x24' "$work/shoot.sh" \
+  "$work" "$output"
 echo "$output"
